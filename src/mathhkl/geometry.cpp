@@ -16,15 +16,17 @@ cosines cosines_of(const real48& alpha, const real48& beta, const real48& gamma,
           std::cos(gamma * radians_per_degree)};
 }
 
-long double closure(const cosines& k) {
-  return ((1.0L - k.ca * k.ca) - k.cb * k.cb) - k.cg * k.cg + ((k.ca * 2.0L) * k.cb) * k.cg;
-}
+long double closure(const cosines& k) { return cosine_closure(k.ca, k.cb, k.cg); }
 
 const platform_error cell_does_not_close() {
   return platform_error("The cell has no volume: its angles do not close");
 }
 
 }  // namespace
+
+long double cosine_closure(long double ca, long double cb, long double cg) {
+  return ((1.0L - ca * ca) - cb * cb) - cg * cg + ((ca * 2.0L) * cb) * cg;
+}
 
 real48 cell_volume(const real48& a, const real48& b, const real48& c, const real48& alpha,
                    const real48& beta, const real48& gamma, long double radians_per_degree) {

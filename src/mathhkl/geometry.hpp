@@ -6,6 +6,10 @@
 
 namespace mathhkl {
 
+// D = ((1 - ca*ca) - cb*cb) - cg*cg + ((ca*2)*cb)*cg, evaluated in extended precision: positive
+// for every cell that closes.
+long double cosine_closure(long double ca, long double cb, long double cg);
+
 // V = sqrt(D) * ((a*b)*c) with D = ((1 - ca*ca) - cb*cb) - cg*cg + ((ca*2)*cb)*cg; each cosine
 // stored. D < 0 is the run-time's "Invalid floating point operation".
 real48 cell_volume(const real48& a, const real48& b, const real48& c, const real48& alpha,

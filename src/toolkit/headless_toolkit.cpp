@@ -193,6 +193,10 @@ void headless_toolkit::focus(control c) {
 }
 
 void headless_toolkit::click(control c) {
+  if (c == control::SpeedButton1 || c == control::SpeedButton2) {  // toggles; no event
+    state(c).down = !state(c).down;
+    return;
+  }
   if (takes_focus(c)) {
     focus(c);
     if (focused_ != c) return;  // a field's check took the focus back: the click is lost

@@ -1,0 +1,31 @@
+// The command line of quarvel-search, parsed without touching the search.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quarvel::cli {
+
+struct search_options {
+  std::optional<std::array<std::string, 6>> cell;  // a b c alpha beta gamma, as typed
+  std::string ptol = "0.005";
+  std::string atol = "0.3";
+  std::string max_vector = "3";
+  std::string max_ratio = "10";
+  bool repeat = false;
+  std::vector<int> systems;  // target-list items 1..6; empty means "All"
+  bool help = false;
+};
+
+struct parse_outcome {
+  search_options options;
+  std::string error;  // empty when the arguments are sound
+};
+
+parse_outcome parse_arguments(const std::vector<std::string>& arguments);
+
+extern const char* const kUsage;
+
+}  // namespace quarvel::cli

@@ -1,0 +1,57 @@
+// The multiple-cell search: the table of short lattice vectors and the test of every triple.
+// It knows nothing of windows; it reaches its surroundings through a search_host.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "mathhkl/matrix.hpp"
+#include "mathhkl/real48.hpp"
+#include "mathhkl/recognition.hpp"
+
+namespace quarvel {
+
+using mathhkl::matrix3;
+using mathhkl::real48;
+
+struct lattice_vector {
+  int u, v, w;    // indices along the starting cell's a, b, c
+  real48 length;  // angstroms
+  real48 x, y, z; // Cartesian components in the frame of the axes matrix
+};
+
+// u from n down to -n, then v, then w from n down to 0, one of each pair +-v, (0,0,0) left
+// out: ((2n+1)^3 - 1)/2 vectors, none for n < 1.
+std::vector<lattice_vector> build_vector_table(int max_vector, const matrix3& axes_matrix);
+
+struct found_cell {
+  std::string_view code;  // "CUBI" ... "MONO"
+  int number;             // 1..6
+  real48 a, b, c, alpha, beta, gamma;
+  real48 volume;
+  real48 ratio;  // V/Vo
+  matrix3 matrix;  // rows: the new edges in terms of the starting a, b, c
+};
+
+class search_host {
+ public:
+  virtual ~search_host() = default;
+  // A candidate that passed every test but the choice of target systems. True stops the search.
+  virtual bool add_found(const found_cell& cell) = 0;
+  // Once per pair of vectors, before the third is tried. True stops the search.
+  virtual bool pair_step() = 0;
+  // Once per visit of the third vector, skipped visits included.
+  virtual void inner_step() = 0;
+};
+
+struct search_conditions {
+  mathhkl::tolerances tol;
+  real48 max_vol_ratio;
+  real48 start_volume;
+  bool start_is_hexagonal;  // an orthorhombic candidate is then never kept
+};
+
+void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3& axes_matrix,
+                       const search_conditions& conditions, search_host& host);
+
+}  // namespace quarvel
