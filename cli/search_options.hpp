@@ -9,7 +9,15 @@
 namespace quarvel::cli {
 
 struct search_options {
+  // The starting cell: exactly one of these three.
   std::optional<std::array<std::string, 6>> cell;  // a b c alpha beta gamma, as typed
+  std::string cry_file;                            // a Lanfit cell file
+  std::string sum_file;                            // a Crysfire summary, with:
+  int solution = 0;                                //   the solution searched, from 1, or
+  bool all_solutions = false;                      //   every solution in turn
+  std::optional<std::string> sum_ptol;  // comparison with the solutions; the window's default
+  std::optional<std::string> sum_atol;  // when not given
+  std::string save_cell;                // where the starting cell is saved; empty: not saved
   std::string ptol = "0.005";
   std::string atol = "0.3";
   std::string max_vector = "3";

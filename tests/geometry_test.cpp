@@ -1,15 +1,16 @@
 // Cell geometry and the matrix operations.
+#include "mathhkl/geometry.hpp"
+
 #include <gtest/gtest.h>
 
-#include "mathhkl/geometry.hpp"
 #include "mathhkl/matrix.hpp"
 #include "mathhkl/number_text.hpp"
 
 namespace mathhkl {
 namespace {
 
-cell_state state_with(long double a, long double b, long double c, long double al,
-                      long double be, long double ga) {
+cell_state state_with(long double a, long double b, long double c, long double al, long double be,
+                      long double ga) {
   cell_state s;
   s.cell = {a, b, c, al, be, ga};
   return s;

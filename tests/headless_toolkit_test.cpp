@@ -1,8 +1,9 @@
 // The recording toolkit: scripted answers, user actions and the calls read back.
+#include "toolkit/headless_toolkit.hpp"
+
 #include <gtest/gtest.h>
 
 #include "mathhkl/platform_error.hpp"
-#include "toolkit/headless_toolkit.hpp"
 
 namespace toolkit {
 namespace {

@@ -1,9 +1,9 @@
 // Number text rules: conversion, repair, splitting and fixed-point output, byte for byte.
+#include "mathhkl/number_text.hpp"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
-
-#include "mathhkl/number_text.hpp"
 
 namespace mathhkl {
 namespace {
@@ -14,10 +14,10 @@ TEST(ParseReal, AcceptedFormsAndErrorPositions) {
     long double value;
     int code;
   } cases[] = {
-      {"  12.5", 12.5L, 0},  {"12.5 ", 125.0L, 5}, {"1e3", 1000.0L, 0}, {"1,5", 1.0L, 2},
-      {"+.5", 0.5L, 0},      {".", 0.0L, 0},       {"5.", 5.0L, 0},     {"-2.25E-1", -0.225L, 0},
-      {"", 0.0L, 1},         {"-", 0.0L, 2},       {"   ", 0.0L, 4},    {"12.5x", 125.0L, 5},
-      {"\t1", 0.0L, 1},      {"1e", 1.0L, 3},      {"1e+x", 1.0L, 4},   {"abc", 0.0L, 1},
+      {"  12.5", 12.5L, 0},   {"12.5 ", 125.0L, 5}, {"1e3", 1000.0L, 0}, {"1,5", 1.0L, 2},
+      {"+.5", 0.5L, 0},       {".", 0.0L, 0},       {"5.", 5.0L, 0},     {"-2.25E-1", -0.225L, 0},
+      {"", 0.0L, 1},          {"-", 0.0L, 2},       {"   ", 0.0L, 4},    {"12.5x", 125.0L, 5},
+      {"\t1", 0.0L, 1},       {"1e", 1.0L, 3},      {"1e+x", 1.0L, 4},   {"abc", 0.0L, 1},
       {"-0.001", -0.001L, 0}, {"1 2", 1.0L, 2},
   };
   for (const auto& c : cases) {
@@ -33,8 +33,8 @@ TEST(RepairNumber, FirstOccurrenceOfEachSlip) {
     const char* in;
     const char* out;
   } cases[] = {
-      {"", "0"},       {"-.25", "-0.25"}, {"7.", "7.0"},   {" .5", "0.5"},  {"1. 5", "1.05"},
-      {"abc", "abc"},  {"2. ", "2.0"},    {"   ", "   "},  {"5.", "5.0"},   {".5", ".5"},
+      {"", "0"},      {"-.25", "-0.25"}, {"7.", "7.0"},  {" .5", "0.5"}, {"1. 5", "1.05"},
+      {"abc", "abc"}, {"2. ", "2.0"},    {"   ", "   "}, {"5.", "5.0"},  {".5", ".5"},
   };
   for (const auto& c : cases) {
     std::string text = c.in;
@@ -89,13 +89,13 @@ TEST(FormatFixed, RoundsTheExpansionHalfUp) {
     int width, decimals;
     const char* text;
   } cases[] = {
-      {real48(2.675L), 0, 2, "2.67"},   // stored as 2.6749999999993
+      {real48(2.675L), 0, 2, "2.67"},  // stored as 2.6749999999993
       {0.125L, 0, 2, "0.13"},
       {-0.001L, 0, 2, "-0.00"},
       {3.14159L, 9, 4, "   3.1416"},
       {3.14159L, 6, 3, " 3.142"},
       {-0.5L, 6, 2, " -0.50"},
-      {123456.7L, 5, 1, "123456.7"},   // never cut
+      {123456.7L, 5, 1, "123456.7"},  // never cut
       {real48(5.431L), 8, 4, "  5.4310"},
       {90.0L, 8, 2, "   90.00"},
       {9999.97L, 8, 1, " 10000.0"},
@@ -116,7 +116,8 @@ TEST(FormatFixed, RoundsTheExpansionHalfUp) {
 TEST(FormatFixed, IgnoresTheProcessLocale) {
   const char* previous = std::setlocale(LC_ALL, nullptr);
   std::string saved = previous ? previous : "C";
-  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr && std::setlocale(LC_ALL, "fr_FR.UTF-8") == nullptr) {
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr &&
+      std::setlocale(LC_ALL, "fr_FR.UTF-8") == nullptr) {
     GTEST_SKIP() << "no locale with a decimal comma installed";
   }
   EXPECT_EQ(format_fixed(3.14159L, 0, 2), "3.14");

@@ -1,10 +1,10 @@
 // The six-byte real: layout, rounding on store, range.
+#include "mathhkl/real48.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
-
-#include "mathhkl/real48.hpp"
 
 namespace mathhkl {
 namespace {
@@ -39,12 +39,12 @@ TEST(Real48, RoundsToFortyBitsHalvesAwayFromZero) {
   const struct {
     long double in, out;
   } cases[] = {
-      {one + half, one + ulp},                                 // exact half: away from zero
+      {one + half, one + ulp},  // exact half: away from zero
       {-(one + half), -(one + ulp)},
-      {one + half - std::ldexp(1.0L, -60), one},               // just below half: down
-      {one + 2 * ulp + half, one + 3 * ulp},                   // not to even: away
-      {2.0L - std::ldexp(1.0L, -41), 2.0L},                    // carry into the exponent
-      {std::ldexp(1.0L, -129), 0.0L},                          // too small: zero
+      {one + half - std::ldexp(1.0L, -60), one},  // just below half: down
+      {one + 2 * ulp + half, one + 3 * ulp},      // not to even: away
+      {2.0L - std::ldexp(1.0L, -41), 2.0L},       // carry into the exponent
+      {std::ldexp(1.0L, -129), 0.0L},             // too small: zero
       {-std::ldexp(1.5L, -130), 0.0L},
   };
   for (const auto& c : cases) {

@@ -1,7 +1,7 @@
 // The three recognisers, including their differences and the strict tolerance tests.
-#include <gtest/gtest.h>
-
 #include "mathhkl/recognition.hpp"
+
+#include <gtest/gtest.h>
 
 namespace mathhkl {
 namespace {
@@ -11,9 +11,9 @@ constexpr const char* kUnchanged = "(prev)";
 struct recognition_case {
   cell_params cell;
   long double tol_param, tol_angle;
-  const char* cell_code;      // recognise_cell_system
-  const char* sum_code;       // recognise_sum_system
-  const char* candidate;      // classify_cell, "" for number 7
+  const char* cell_code;  // recognise_cell_system
+  const char* sum_code;   // recognise_sum_system
+  const char* candidate;  // classify_cell, "" for number 7
   int candidate_number;
 };
 
@@ -32,12 +32,12 @@ TEST(Recognition, TableOfCasesForAllThreeRoutines) {
       {{4, 4.5L, 6, 90, 90, 90}, 0.5L, 0.3L, kUnchanged, kUnchanged, "", 7},  // dab = tol
       {{4, 5, 6, 90.25L, 100, 90}, 0.005L, 0.25L, "TRIC", "TRIC", "", 7},     // |alpha-90| = tol
       {{4, 5, 6, 90, 90.2L, 90}, 0.005L, 0.3L, "ORTH", "ORTH", "ORTH", 3},
-      {{4, 4, 4, 90, 90, 90}, 0.0L, 0.3L, kUnchanged, kUnchanged, "", 7},     // zero tolerance
+      {{4, 4, 4, 90, 90, 90}, 0.0L, 0.3L, kUnchanged, kUnchanged, "", 7},  // zero tolerance
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.cell[0].value() << " " << c.cell[1].value() << " "
-                                      << c.cell[2].value() << " " << c.cell[3].value() << " "
-                                      << c.cell[4].value() << " " << c.cell[5].value());
+    SCOPED_TRACE(::testing::Message()
+                 << c.cell[0].value() << " " << c.cell[1].value() << " " << c.cell[2].value() << " "
+                 << c.cell[3].value() << " " << c.cell[4].value() << " " << c.cell[5].value());
     cell_state s;
     s.tol_param = c.tol_param;
     s.tol_angle = c.tol_angle;
@@ -51,8 +51,8 @@ TEST(Recognition, TableOfCasesForAllThreeRoutines) {
     recognise_sum_system(values, s);
     EXPECT_EQ(s.system_code, c.sum_code);
 
-    const auto r = classify_cell(c.cell[0], c.cell[1], c.cell[2], c.cell[3], c.cell[4],
-                                 c.cell[5], {s.tol_param, s.tol_angle});
+    const auto r = classify_cell(c.cell[0], c.cell[1], c.cell[2], c.cell[3], c.cell[4], c.cell[5],
+                                 {s.tol_param, s.tol_angle});
     EXPECT_EQ(r.candidate_code, c.candidate);
     EXPECT_EQ(r.candidate_number, c.candidate_number);
   }

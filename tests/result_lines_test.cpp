@@ -1,7 +1,7 @@
 // Result lines to the character, and the duplicate rule on printed values.
-#include <gtest/gtest.h>
-
 #include "main/result_lines.hpp"
+
+#include <gtest/gtest.h>
 
 namespace quarvel {
 namespace {
@@ -43,7 +43,8 @@ TEST(ResultLines, LayoutsToTheCharacter) {
 }
 
 TEST(ResultLines, VolumeFormatIsChosenOnTheUnroundedValue) {
-  const std::string line = raw_found_line(cell_of("CUBI", 1, 21.544L, 21.544L, 21.544L, 9999.97L, 1));
+  const std::string line =
+      raw_found_line(cell_of("CUBI", 1, 21.544L, 21.544L, 21.544L, 9999.97L, 1));
   EXPECT_EQ(line.substr(46, 8), " 10000.0");
   EXPECT_EQ(raw_found_line(cell_of("CUBI", 1, 22, 22, 22, 10648.0L, 1)).substr(46, 8), "   10648");
   // A long edge fills its field and touches the one before it.

@@ -20,7 +20,7 @@ TEST_F(RunControl, ConditionErrorsStopBeforeTheSearch) {
       {control::Edit2, "abc", "Error on angular tolerance"},
       {control::Edit11, "", "Error on V/Vo"},
       {control::Edit9, "3.5", "'3.5' is not a valid integer value"},
-      {control::Edit9, "51", "Max vector must not exceed 50"},
+      {control::Edit9, "21", "Max vector must not exceed 20"},
   };
   enter_cell(kOrtho, {"5.431", "7.123", "9.877", "90", "90", "90"});
   run();
@@ -52,10 +52,19 @@ TEST_F(RunControl, RefusedTargetsNameTheLastRefusedSystem) {
     std::vector<int> targets;
     const char* message;  // empty: searched
   } cases[] = {
-      {kTetra, {"4", "4", "6", "90", "90", "90"}, {2}, "From Tetragonal cell, Quarvel cannot search for a Tetragonal cell"},
-      {kOrtho, {"4", "5", "6", "90", "90", "90"}, {1, 6}, "From Orthorhombic cell, Quarvel cannot search for a Monoclinic cell"},
+      {kTetra,
+       {"4", "4", "6", "90", "90", "90"},
+       {2},
+       "From Tetragonal cell, Quarvel cannot search for a Tetragonal cell"},
+      {kOrtho,
+       {"4", "5", "6", "90", "90", "90"},
+       {1, 6},
+       "From Orthorhombic cell, Quarvel cannot search for a Monoclinic cell"},
       {kOrtho, {"4", "5", "6", "90", "90", "90"}, {4, 5}, ""},
-      {kMonoc, {"4", "5", "6", "90", "100", "90"}, {6}, "From Monoclinic cell, Quarvel cannot search for a Monoclinic cell"},
+      {kMonoc,
+       {"4", "5", "6", "90", "100", "90"},
+       {6},
+       "From Monoclinic cell, Quarvel cannot search for a Monoclinic cell"},
       {kTricl, {"4", "5", "6", "80", "85", "95"}, {6, 3}, ""},
   };
   for (const auto& c : cases) {
@@ -167,8 +176,12 @@ TEST_F(RunControl, CellsWithoutVolumeAndUnchosenSystemsAreRefusedClearly) {
     std::array<std::string, 6> cell;
     const char* message;
   } cases[] = {
-      {kOrtho, {"4", "5", "", "90", "90", "90"}, "The starting cell has no volume: check its edges and angles"},
-      {kTricl, {"4", "5", "6", "10", "10", "150"}, "The starting cell has no volume: check its edges and angles"},
+      {kOrtho,
+       {"4", "5", "", "90", "90", "90"},
+       "The starting cell has no volume: check its edges and angles"},
+      {kTricl,
+       {"4", "5", "6", "10", "10", "150"},
+       "The starting cell has no volume: check its edges and angles"},
   };
   for (const auto& c : cases) {
     enter_cell(c.system, c.cell);

@@ -1,9 +1,11 @@
 // The vector table and the triple search's visiting order, counts and conversions.
+#include "main/search_engine.hpp"
+
 #include <gtest/gtest.h>
 
-#include "main/search_engine.hpp"
 #include "mathhkl/geometry.hpp"
 #include "mathhkl/number_text.hpp"
+#include "search_recorder.hpp"
 
 namespace quarvel {
 namespace {
@@ -18,8 +20,8 @@ matrix3 axes_of(long double a, long double b, long double c, long double al, lon
 
 TEST(VectorTable, OrderOfTheThirteenShortestIndices) {
   const auto table = build_vector_table(1, axes_of(4, 4, 4, 90, 90, 90));
-  const int expected[13][3] = {{1, 1, 1}, {1, 1, 0}, {1, 0, 1},  {1, 0, 0},   {1, -1, 1},
-                               {1, -1, 0}, {0, 1, 1}, {0, 1, 0}, {0, 0, 1},   {0, -1, 1},
+  const int expected[13][3] = {{1, 1, 1},  {1, 1, 0},  {1, 0, 1},  {1, 0, 0}, {1, -1, 1},
+                               {1, -1, 0}, {0, 1, 1},  {0, 1, 0},  {0, 0, 1}, {0, -1, 1},
                                {-1, 1, 1}, {-1, 0, 1}, {-1, -1, 1}};
   ASSERT_EQ(table.size(), 13u);
   for (int i = 0; i < 13; ++i) {
@@ -41,21 +43,7 @@ TEST(VectorTable, SizeGrowsAsHalfTheCubeAndNeverHasAFixedLimit) {
   for (const auto& c : cases) EXPECT_EQ(build_vector_table(c.n, axes).size(), c.size) << c.n;
 }
 
-// Counts the calls and keeps the found cells.
-struct counting_host : search_host {
-  bool add_found(const found_cell& cell) override {
-    cells.push_back(cell);
-    return false;
-  }
-  bool pair_step() override {
-    ++pairs;
-    return false;
-  }
-  void inner_step() override { ++steps; }
-  std::vector<found_cell> cells;
-  long long pairs = 0;
-  long long steps = 0;
-};
+using counting_host = search_recorder;
 
 search_conditions cubic_conditions(long double max_ratio) {
   return {{0.005L, 0.3L}, max_ratio, 64.0L, false};
@@ -92,7 +80,9 @@ TEST(TripleSearch, OrthohexagonalCellBecomesHexagonalOnlyNearRootThree) {
     const matrix3 axes = axes_of(a, a * c.b_over_a, 5.0L, 90, 90, 90);
     // Only the triple (1,0,0), (0,1,0), (0,0,1) is wanted: give the table just those.
     auto table = build_vector_table(1, axes);
-    std::erase_if(table, [](const lattice_vector& v) { return std::abs(v.u) + std::abs(v.v) + std::abs(v.w) != 1; });
+    std::erase_if(table, [](const lattice_vector& v) {
+      return std::abs(v.u) + std::abs(v.v) + std::abs(v.w) != 1;
+    });
     ASSERT_EQ(table.size(), 3u);
     counting_host host;
     const long double vo = a * a * c.b_over_a * 5.0L;

@@ -13,7 +13,9 @@ TForm1::TForm1(toolkit::toolkit& tk) : tk_(tk) {
   tk_.set_event_sink(this);
 }
 
-TForm1::~TForm1() { tk_.set_event_sink(nullptr); }
+TForm1::~TForm1() {
+  tk_.set_event_sink(nullptr);
+}
 
 void TForm1::put_layout_defaults() {
   for (control panel : {control::Panel1, control::Panel2, control::Panel3, control::Panel4,
@@ -39,7 +41,9 @@ void TForm1::put_layout_defaults() {
   tk_.set_selected_index(control::RadioGroup1, 1);
 }
 
-int TForm1::found_count() const { return tk_.line_count(control::ListBox4); }
+int TForm1::found_count() const {
+  return tk_.line_count(control::ListBox4);
+}
 
 void TForm1::sortie() {
   request_stop();
@@ -54,11 +58,41 @@ void TForm1::dispatch(control source, event kind) {
         break;
       case event::click:
         switch (source) {
-          case control::BitBtn2: case control::Keyboard1: clavier(); break;
-          case control::BitBtn1: case control::BitBtn6: click_systeme(); break;
-          case control::BitBtn7: case control::Quit1: case control::Quit2: sortie(); break;
-          case control::ListBox3: get_nom_systeme(); break;
-          default: break;
+          case control::BitBtn2:
+          case control::Keyboard1:
+            clavier();
+            break;
+          case control::BitBtn1:
+          case control::BitBtn6:
+            click_systeme();
+            break;
+          case control::BitBtn7:
+          case control::Quit1:
+          case control::Quit2:
+            sortie();
+            break;
+          case control::ListBox3:
+            get_nom_systeme();
+            break;
+          case control::BitBtn3:
+          case control::Open1:
+            ouvre_fichier_crysfire();
+            break;
+          case control::BitBtn4:
+          case control::OpenLanfitfile1:
+            ouvre_fichier_lanfit();
+            break;
+          case control::BitBtn5:
+            print_edit();
+            break;
+          case control::Savecellprameters1:
+            Savecellprameters1Click();
+            break;
+          case control::About1:
+            About1Click();
+            break;
+          default:
+            break;
         }
         break;
       case event::enter:
@@ -70,6 +104,9 @@ void TForm1::dispatch(control source, event kind) {
         break;
       case event::click_check:
         if (source == control::CheckListBox1) clickcheck();
+        break;
+      case event::close:
+        if (source == control::Form1) request_stop();
         break;
     }
   } catch (const mathhkl::platform_error& e) {

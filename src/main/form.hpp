@@ -37,6 +37,15 @@ class TForm1 : public toolkit::event_sink {
   void cell_to_fields();
   bool fields_to_cell();  // false when no crystal system is chosen
 
+  // Cell files, Crysfire summaries and the results report.
+  void ouvre_fichier_lanfit();
+  void Savecellprameters1Click();
+  void ouvre_fichier_crysfire();
+  void print_edit();
+
+  // The About box, shown without blocking the window.
+  void About1Click();
+
   // Exit.
   void sortie();
   // Asks a running search to stop at its next pair of vectors (the window is closing).

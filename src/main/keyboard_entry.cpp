@@ -15,7 +15,7 @@ namespace {
 // gamma): which turn silver, and which receive a fixed text.
 struct system_fields {
   std::string_view code;
-  std::array<bool, 7> silver;        // index: field number
+  std::array<bool, 7> silver;         // index: field number
   std::array<const char*, 7> preset;  // nullptr: text left as it is
 };
 

@@ -24,8 +24,8 @@ std::array<long double, 6> printed_parameters(const std::string& line) {
   mathhkl::number_slots values{};
   int count = 0;
   int code = 0;
-  mathhkl::split_numbers(line.size() > 4 ? std::string_view(line).substr(4, 44) : "", values,
-                         count, code);
+  mathhkl::split_numbers(line.size() > 4 ? std::string_view(line).substr(4, 44) : "", values, count,
+                         code);
   return {values[0], values[1], values[2], values[3], values[4], values[5]};
 }
 

@@ -18,8 +18,8 @@ using toolkit::cursor;
 
 namespace {
 
-// Beyond this the vector table alone would not fit in memory; the search would never end.
-constexpr int kLargestMaxVector = 50;
+// 34440 vectors: beyond this even the fast search takes longer than anyone waits.
+constexpr int kLargestMaxVector = 20;
 
 // The whole-text conversion of a condition field; the value is stored even when it fails.
 bool read_condition(const toolkit::toolkit& tk, control field, real48& into) {
@@ -102,7 +102,8 @@ void TForm1::click_systeme() {
   if (!tk_.checked(control::CheckListBox1, 0)) {
     if (const int bad = refused_target(tk_, start.number); bad > 0) {
       tk_.beep();
-      tk_.information_box("From " + std::string(start.name) + " cell, Quarvel cannot search for a " +
+      tk_.information_box("From " + std::string(start.name) +
+                          " cell, Quarvel cannot search for a " +
                           tk_.line(control::CheckListBox1, bad) + " cell");
       tk_.set_cursor(cursor::normal);
       return;

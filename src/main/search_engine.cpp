@@ -1,85 +1,105 @@
-// The plain triple search, step for step: every stored intermediate is a 48-bit real.
+// The vector table and the fast triple search.
+//
+// Why most triples need no floating-point work:
+// - T has integer rows, so det T is an integer: coplanarity is det = 0, and V/Vo of a cell is
+//   |det T| (up to rounding), or at least 0.433 |det T| after the orthohexagonal conversion
+//   (the hexagonal volume formula underestimates a cell by at most sqrt(3)/2, and halves it).
+// - Every system but rhombohedral needs a right angle alpha between q and r, and a right or
+//   120-degree gamma between p and q; a rhombohedral cell needs three equal edges. So each q
+//   keeps the list of its right-angle partners r and of its equal-length partners r, made once.
+// - The target systems can change only while the window pumps messages, once per pair.
+// Pairs whose longest possible triple is so flat that rounding could turn its volume factor
+// negative are tried in full, so that even a failure of the arithmetic stays the same.
 #include "main/search_engine.hpp"
 
-#include <array>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
+#include "main/candidate_test.hpp"
 #include "mathhkl/angles.hpp"
-#include "mathhkl/geometry.hpp"
 
 namespace quarvel {
 namespace {
 
 using mathhkl::arc_cos;
 using mathhkl::kDegreesPerRadian;
+using index_list = std::vector<std::uint32_t>;
 
-// Each takes an orthohexagonal cell (two edges at right angles in the ratio sqrt(3) : 1) to the
-// hexagonal cell it contains; determinant 1/2. Index: hex_case - 1.
-const std::array<matrix3, 6>& hex_matrices() {
-  static const std::array<matrix3, 6> m{{
-      {{{1, 0, 0}, {-0.5L, 0.5L, 0}, {0, 0, 1}}},   // 1: b/a = sqrt(3)
-      {{{0.5L, -0.5L, 0}, {0, 1, 0}, {0, 0, 1}}},   // 2: a/b
-      {{{0, 0, 1}, {0.5L, 0, -0.5L}, {0, 1, 0}}},   // 3: a/c
-      {{{1, 0, 0}, {-0.5L, 0, 0.5L}, {0, -1, 0}}},  // 4: c/a
-      {{{0, 0, 1}, {0, 0.5L, -0.5L}, {-1, 0, 0}}},  // 5: b/c
-      {{{0, 1, 0}, {0, -0.5L, 0.5L}, {1, 0, 0}}},   // 6: c/b
-  }};
-  return m;
+constexpr unsigned bit(int system) {
+  return 1u << system;
+}
+constexpr unsigned kRightAngleSystems = bit(1) | bit(2) | bit(3) | bit(4) | bit(6);
+// Below this the volume factor t of a triple may be lost in the rounding of its cosines.
+constexpr long double kSmallestSafeClosure = 1e-8L;
+
+struct prepared_vector {
+  double x, y, z, length;  // the stored values: 40-bit significands fit a double exactly
+  std::int64_t u, v, w;
+  int odd;
+};
+
+struct prepared_table {
+  std::vector<prepared_vector> v;
+  std::vector<index_list> right_partners;  // r > q with a right angle alpha(q, r)
+  std::vector<index_list> equal_partners;  // r > q with |l_q - l_r| below the tolerance
+  double longest = 0.0;
+};
+
+// |cos| can reach this for an angle within `tolerance` degrees of 90 (or of 120 for |cos + 1/2|)
+// once the program's 57.2957 and the rounding are allowed for.
+double cosine_bound(long double tolerance) {
+  const long double radians = std::max(0.0L, tolerance) / 57.0L + 1e-5L;
+  return radians >= 1.5L ? 2.0 : static_cast<double>(std::sin(radians)) + 1e-9;
 }
 
-int odd_indices(const lattice_vector& v) { return (v.u % 2 != 0) + (v.v % 2 != 0) + (v.w % 2 != 0); }
-
-long double dot(const lattice_vector& p, const lattice_vector& q) {
-  return p.x * q.x + p.y * q.y + p.z * q.z;
+long double stored_angle(const real48& cosine) {
+  return real48(arc_cos(cosine) * kDegreesPerRadian);
 }
 
-void set_row(matrix3& t, int row, const lattice_vector& v) {
-  t[row] = {static_cast<long double>(v.u), static_cast<long double>(v.v),
-            static_cast<long double>(v.w)};
+prepared_table prepare(const std::vector<lattice_vector>& vectors, const candidate_test& test,
+                       const search_conditions& conditions) {
+  const size_t n = vectors.size();
+  prepared_table table;
+  table.v.reserve(n);
+  for (const auto& e : vectors) {
+    table.v.push_back({static_cast<double>(e.x.value()), static_cast<double>(e.y.value()),
+                       static_cast<double>(e.z.value()), static_cast<double>(e.length.value()), e.u,
+                       e.v, e.w, odd_indices(e)});
+    table.longest = std::max(table.longest, table.v.back().length);
+  }
+  table.right_partners.resize(n);
+  table.equal_partners.resize(n);
+  const double right_bound = cosine_bound(conditions.tol.angle);
+  for (size_t q = 0; q < n; ++q) {
+    const prepared_vector& a = table.v[q];
+    for (size_t r = q + 1; r < n; ++r) {
+      const prepared_vector& b = table.v[r];
+      if (std::fabs(vectors[q].length - vectors[r].length) < conditions.tol.param) {
+        table.equal_partners[q].push_back(static_cast<std::uint32_t>(r));
+      }
+      const double c = (a.x * b.x + a.y * b.y + a.z * b.z) / (a.length * b.length);
+      if (std::fabs(c) > right_bound) continue;
+      const real48 cosine = test.pair_cosine(q, r);
+      if (std::fabs(cosine) >= 1.0L) continue;
+      if (std::fabs(stored_angle(cosine) - 90.0L) < conditions.tol.angle) {
+        table.right_partners[q].push_back(static_cast<std::uint32_t>(r));
+      }
+    }
+  }
+  return table;
 }
 
-// The edge ratio near sqrt(3) within the fixed 0.005; the last of the six tests to hold wins.
-int orthohexagonal_case(long double a, long double b, long double c) {
-  const long double root3 = std::sqrt(3.0L);
-  auto near = [&](long double ratio) { return std::fabs(ratio - root3) < 0.005L; };
-  int hex_case = 0;
-  if (near(a / b)) hex_case = 2;
-  if (near(b / a)) hex_case = 1;
-  if (near(a / c)) hex_case = 3;
-  if (near(c / a)) hex_case = 4;
-  if (near(b / c)) hex_case = 5;
-  if (near(c / b)) hex_case = 6;
-  return hex_case;
+std::int64_t triple_product(const prepared_vector& p, const prepared_vector& q,
+                            const prepared_vector& r) {
+  return r.u * (p.v * q.w - p.w * q.v) + r.v * (p.w * q.u - p.u * q.w) +
+         r.w * (p.u * q.v - p.v * q.u);
 }
 
-// Turns the orthorhombic candidate into its hexagonal cell; false when a cosine leaves -1..1.
-bool convert_to_hexagonal(int hex_case, const matrix3& t, const matrix3& axes_matrix,
-                          found_cell& cell) {
-  matrix3 p;
-  mathhkl::mat_mult(hex_matrices()[hex_case - 1], t, p);
-  mathhkl::mat_copy(p, cell.matrix);
-  mathhkl::mat_transpose(p);
-  matrix3 edges;  // columns: the new edges in Cartesian form
-  mathhkl::mat_mult(axes_matrix, p, edges);
-  auto column_dot = [&](int i, int j) {
-    return edges[0][i] * edges[0][j] + edges[1][i] * edges[1][j] + edges[2][i] * edges[2][j];
-  };
-  cell.a = std::sqrt(column_dot(0, 0));
-  cell.b = std::sqrt(column_dot(1, 1));
-  cell.c = std::sqrt(column_dot(2, 2));
-  auto angle = [&](int i, int j, const real48& li, const real48& lj, real48& out) {
-    const real48 cosine = column_dot(i, j) / (li * lj);
-    if (std::fabs(cosine) > 1.0L) return false;
-    out = arc_cos(cosine) * kDegreesPerRadian;
-    return true;
-  };
-  if (!angle(0, 1, cell.a, cell.b, cell.gamma)) return false;
-  if (!angle(1, 2, cell.b, cell.c, cell.alpha)) return false;
-  if (!angle(2, 0, cell.c, cell.a, cell.beta)) return false;
-  cell.volume = ((cell.a * cell.b) * cell.c) * std::sqrt(3.0L) * 0.5L;
-  cell.code = "HEXA";
-  cell.number = 4;
-  return true;
+// The sorted union of two sorted lists.
+void merge_into(const index_list& a, const index_list& b, index_list& out) {
+  out.clear();
+  std::set_union(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(out));
 }
 
 }  // namespace
@@ -111,54 +131,75 @@ std::vector<lattice_vector> build_vector_table(int max_vector, const matrix3& ax
 void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3& axes_matrix,
                        const search_conditions& conditions, search_host& host) {
   const size_t n = vectors.size();
+  const candidate_test test(vectors, axes_matrix, conditions);
+  const prepared_table table = prepare(vectors, test, conditions);
+  const auto& tol = conditions.tol;
+  const double right_bound = cosine_bound(tol.angle);
+  // Plain cells keep V/Vo near |det|; converted ones keep at least 0.433 |det|.
+  const long double ratio_margin = 1.001L;
+  const long double plain_det_limit = conditions.max_vol_ratio * ratio_margin;
+  const long double converted_det_limit =
+      conditions.max_vol_ratio * ratio_margin * 2.0L / 0.8660254L;
+  const long double flat_product = conditions.start_volume / std::sqrt(kSmallestSafeClosure);
+
+  index_list merged;
   matrix3 t{};
+  found_cell cell{};
   for (size_t p = 0; p + 1 < n; ++p) {
-    const lattice_vector& vp = vectors[p];
-    const int odd_p = odd_indices(vp);
-    set_row(t, 0, vp);
+    const prepared_vector& vp = table.v[p];
+    set_row(t, 0, vectors[p]);
     for (size_t q = p + 1; q < n; ++q) {
-      const lattice_vector& vq = vectors[q];
-      const int odd_pq = odd_p + odd_indices(vq);
-      set_row(t, 1, vq);
-      const real48 cos_gamma = dot(vp, vq) / (vp.length * vq.length);
+      const prepared_vector& vq = table.v[q];
       if (host.pair_step()) return;
-      for (size_t r = 0; r < n; ++r) {
-        host.inner_step();
-        if (r <= p || r <= q) continue;
-        const lattice_vector& vr = vectors[r];
-        if (odd_pq + odd_indices(vr) == 0) continue;  // twice the cell of the halved vectors
-        set_row(t, 2, vr);
-        if (std::fabs(mathhkl::mat_det(t)) < 0.0001L) continue;  // coplanar
-        const real48 cos_beta = dot(vp, vr) / (vp.length * vr.length);
-        const real48 cos_alpha = dot(vq, vr) / (vq.length * vr.length);
-        if (std::fabs(cos_alpha) >= 1.0L || std::fabs(cos_beta) >= 1.0L ||
-            std::fabs(cos_gamma) >= 1.0L) {
-          continue;
+      host.inner_steps(static_cast<long long>(n));
+      const unsigned wanted = host.wanted_systems();
+      const bool equal_pq = std::fabs(vectors[p].length - vectors[q].length) < tol.param;
+
+      // gamma: its exact stored value only matters when it may be right or 120 degrees.
+      const double c = (vp.x * vq.x + vp.y * vq.y + vp.z * vq.z) / (vp.length * vq.length);
+      bool right_gamma = false;
+      bool hex_gamma = false;
+      if (std::fabs(c) <= right_bound || std::fabs(c + 0.5) <= right_bound) {
+        const real48 cosine = test.pair_cosine(p, q);
+        if (std::fabs(cosine) < 1.0L) {
+          const long double gamma = stored_angle(cosine);
+          right_gamma = std::fabs(gamma - 90.0L) < tol.angle;
+          hex_gamma = std::fabs(gamma - 120.0L) < tol.angle;
         }
-        found_cell cell{};
-        cell.alpha = arc_cos(cos_alpha) * kDegreesPerRadian;
-        cell.beta = arc_cos(cos_beta) * kDegreesPerRadian;
-        cell.gamma = arc_cos(cos_gamma) * kDegreesPerRadian;
-        const real48 closure = mathhkl::cosine_closure(cos_alpha, cos_beta, cos_gamma);
-        cell.volume = ((vp.length * vq.length) * vr.length) * std::sqrt(closure.value());
-        cell.a = vp.length;
-        cell.b = vq.length;
-        cell.c = vr.length;
-        const auto system = mathhkl::classify_cell(cell.a, cell.b, cell.c, cell.alpha, cell.beta,
-                                                   cell.gamma, conditions.tol);
-        if (system.candidate_number == mathhkl::kTriclinic) continue;
-        cell.code = system.candidate_code;
-        cell.number = system.candidate_number;
-        mathhkl::mat_copy(t, cell.matrix);
-        if (cell.number == 3) {
-          if (conditions.start_is_hexagonal) continue;
-          const int hex_case = orthohexagonal_case(cell.a, cell.b, cell.c);
-          if (hex_case > 0 && !convert_to_hexagonal(hex_case, t, axes_matrix, cell)) continue;
-        }
-        const long double ratio = cell.volume / conditions.start_volume;
-        if (ratio > conditions.max_vol_ratio) continue;
-        cell.ratio = ratio;
-        if (host.add_found(cell)) return;
+      }
+      const bool flat =
+          static_cast<long double>(vp.length) * vq.length * table.longest > flat_product;
+      // Cubic and tetragonal cells need a = b; cubic ones b = c as well.
+      const bool only_equal_edges = (wanted & (bit(3) | bit(4) | bit(6))) == 0;
+      const bool right_path =
+          ((right_gamma && (wanted & kRightAngleSystems)) || (hex_gamma && (wanted & bit(4)))) &&
+          (equal_pq || !only_equal_edges);
+      const bool rhombohedral_path = (wanted & bit(5)) && equal_pq;
+
+      const index_list* thirds = &table.equal_partners[q];
+      if (flat) {
+        merged.clear();
+        for (size_t r = q + 1; r < n; ++r) merged.push_back(static_cast<std::uint32_t>(r));
+        thirds = &merged;
+      } else if (right_path && !(only_equal_edges && (wanted & bit(2)) == 0)) {
+        merge_into(table.right_partners[q],
+                   rhombohedral_path ? table.equal_partners[q] : index_list{}, merged);
+        thirds = &merged;
+      } else if (!right_path && !rhombohedral_path) {
+        continue;
+      }
+      if (thirds->empty()) continue;
+      set_row(t, 1, vectors[q]);
+      const real48 cos_gamma = test.pair_cosine(p, q);
+      const long double det_limit = right_gamma ? converted_det_limit : plain_det_limit;
+      for (const std::uint32_t r : *thirds) {
+        const prepared_vector& vr = table.v[r];
+        if (vp.odd + vq.odd + vr.odd == 0) continue;
+        const std::int64_t det = triple_product(vp, vq, vr);
+        if (det == 0) continue;
+        if (!flat && static_cast<long double>(std::llabs(det)) > det_limit) continue;
+        set_row(t, 2, vectors[r]);
+        if (test.test(p, q, r, t, cos_gamma, cell) && host.add_found(cell)) return;
       }
     }
   }

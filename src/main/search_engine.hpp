@@ -15,9 +15,9 @@ using mathhkl::matrix3;
 using mathhkl::real48;
 
 struct lattice_vector {
-  int u, v, w;    // indices along the starting cell's a, b, c
-  real48 length;  // angstroms
-  real48 x, y, z; // Cartesian components in the frame of the axes matrix
+  int u, v, w;     // indices along the starting cell's a, b, c
+  real48 length;   // angstroms
+  real48 x, y, z;  // Cartesian components in the frame of the axes matrix
 };
 
 // u from n down to -n, then v, then w from n down to 0, one of each pair +-v, (0,0,0) left
@@ -29,7 +29,7 @@ struct found_cell {
   int number;             // 1..6
   real48 a, b, c, alpha, beta, gamma;
   real48 volume;
-  real48 ratio;  // V/Vo
+  real48 ratio;    // V/Vo
   matrix3 matrix;  // rows: the new edges in terms of the starting a, b, c
 };
 
@@ -40,8 +40,10 @@ class search_host {
   virtual bool add_found(const found_cell& cell) = 0;
   // Once per pair of vectors, before the third is tried. True stops the search.
   virtual bool pair_step() = 0;
-  // Once per visit of the third vector, skipped visits included.
-  virtual void inner_step() = 0;
+  // Counts visits of the third vector, skipped visits included: N per pair in all.
+  virtual void inner_steps(long long count) = 0;
+  // Bit s set (s = 1..6) when system s may be kept. It can change only inside pair_step.
+  virtual unsigned wanted_systems() = 0;
 };
 
 struct search_conditions {
@@ -51,6 +53,9 @@ struct search_conditions {
   bool start_is_hexagonal;  // an orthorhombic candidate is then never kept
 };
 
+// Tests every triple p < q < r of the table and hands the kept cells to the host in the order
+// p, q, r. Triples that cannot be kept are rejected before any floating-point work, on
+// conditions that are exact or conservative, so the result is that of trying every triple.
 void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3& axes_matrix,
                        const search_conditions& conditions, search_host& host);
 

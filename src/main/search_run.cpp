@@ -19,7 +19,8 @@ TForm1::run::run(TForm1& form, mathhkl::tolerances tol, size_t vector_count)
 
 bool TForm1::run::add_found(const found_cell& cell) {
   // Target systems, read afresh at every candidate.
-  if (!tk_.checked(control::CheckListBox1, 0) && !tk_.checked(control::CheckListBox1, cell.number)) {
+  if (!tk_.checked(control::CheckListBox1, 0) &&
+      !tk_.checked(control::CheckListBox1, cell.number)) {
     return false;
   }
   std::string line = raw_found_line(cell);
@@ -59,14 +60,22 @@ bool TForm1::run::pair_step() {
   return false;
 }
 
-void TForm1::run::inner_step() {
-  progress_count_ = progress_count_ + 1.0L;
+void TForm1::run::inner_steps(long long count) {
+  progress_count_ = progress_count_ + static_cast<long double>(count);
   // Round with halves to even; only a change of position reaches the window.
   const int position = static_cast<int>(std::nearbyint(progress_count_ / progress_scale_));
   if (position != shown_position_) {
     shown_position_ = position;
     tk_.set_position(control::ProgressBar1, position);
   }
+}
+
+unsigned TForm1::run::wanted_systems() {
+  if (tk_.checked(control::CheckListBox1, 0)) return 0x7eu;  // "All": bits 1 to 6
+  unsigned wanted = 0;
+  for (int system = 1; system <= 6; ++system)
+    if (tk_.checked(control::CheckListBox1, system)) wanted |= 1u << system;
+  return wanted;
 }
 
 void TForm1::run::end() {
@@ -79,7 +88,8 @@ void TForm1::run::end() {
   tk_.clear(control::ListBox4);
   std::vector<bool> kept(found_lines_.size(), true);
   const bool repeat_identical = tk_.selected_index(control::RadioGroup1) == 0;
-  if (!repeat_identical && found_lines_.size() >= 2) kept = keep_after_duplicates(found_lines_, tol_);
+  if (!repeat_identical && found_lines_.size() >= 2)
+    kept = keep_after_duplicates(found_lines_, tol_);
   int running_number = 0;
   for (int system = 1; system <= 6; ++system) {
     for (size_t i = 0; i < found_lines_.size(); ++i) {

@@ -16,7 +16,8 @@ class TForm1::run : public search_host {
 
   bool add_found(const found_cell& cell) override;
   bool pair_step() override;
-  void inner_step() override;
+  void inner_steps(long long count) override;
+  unsigned wanted_systems() override;
 
   // After the triple search: "No other cell", or duplicates dropped, grouped, numbered.
   void end();

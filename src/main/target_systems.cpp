@@ -21,6 +21,8 @@ void TForm1::clickcheck() {
   }
 }
 
-void TForm1::onexit() { tk_.set_selected_index(control::CheckListBox1, -1); }
+void TForm1::onexit() {
+  tk_.set_selected_index(control::CheckListBox1, -1);
+}
 
 }  // namespace quarvel

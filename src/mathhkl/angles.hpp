@@ -12,6 +12,8 @@ inline constexpr long double kRadiansPerDegree = 1.0L / 57.2957L;
 inline constexpr long double kRadiansPerDegreeLiteral = 0.0174533167410469L;
 
 // ArcCos as the two-argument arc tangent of (sqrt(1 - x*x), x): an angle in 0..pi.
-inline long double arc_cos(long double x) { return std::atan2(std::sqrt(1.0L - x * x), x); }
+inline long double arc_cos(long double x) {
+  return std::atan2(std::sqrt(1.0L - x * x), x);
+}
 
 }  // namespace mathhkl

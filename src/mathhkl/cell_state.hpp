@@ -21,7 +21,7 @@ struct cell_state {
   real48 sum_tol_param;     // tolerances applied to the lines of a Crysfire summary
   real48 sum_tol_angle;
   std::string sum_file_name;
-  std::string sum_dir;  // folder of the list file "sumfil.tmp"; empty means the current folder
+  std::string sum_dir;  // folder of "dummy.tmp" and "sumfil.tmp"; empty means the current folder
   int sum_line_count = 0;
 };
 

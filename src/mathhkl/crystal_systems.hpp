@@ -7,10 +7,10 @@
 namespace mathhkl {
 
 struct crystal_system {
-  int number;                   // 1..7, as the search and the target list count them
-  std::string_view code;        // four upper-case letters
-  std::string_view name;        // entry of the target-system list; empty for triclinic
-  std::string_view short_label; // entry of the keyboard system list
+  int number;                    // 1..7, as the search and the target list count them
+  std::string_view code;         // four upper-case letters
+  std::string_view name;         // entry of the target-system list; empty for triclinic
+  std::string_view short_label;  // entry of the keyboard system list
 };
 
 inline constexpr int kTriclinic = 7;

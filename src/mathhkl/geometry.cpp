@@ -16,7 +16,9 @@ cosines cosines_of(const real48& alpha, const real48& beta, const real48& gamma,
           std::cos(gamma * radians_per_degree)};
 }
 
-long double closure(const cosines& k) { return cosine_closure(k.ca, k.cb, k.cg); }
+long double closure(const cosines& k) {
+  return cosine_closure(k.ca, k.cb, k.cg);
+}
 
 const platform_error cell_does_not_close() {
   return platform_error("The cell has no volume: its angles do not close");

@@ -15,14 +15,15 @@ void mat_mult(const matrix3& a, const matrix3& b, matrix3& c) {
 }
 
 real48 mat_det(const matrix3& m) {
-  const long double d =
-      ((m[2][2] * m[1][1] - m[1][2] * m[2][1]) * m[0][0] -
-       (m[2][2] * m[1][0] - m[1][2] * m[2][0]) * m[0][1]) +
-      (m[2][1] * m[1][0] - m[1][1] * m[2][0]) * m[0][2];
+  const long double d = ((m[2][2] * m[1][1] - m[1][2] * m[2][1]) * m[0][0] -
+                         (m[2][2] * m[1][0] - m[1][2] * m[2][0]) * m[0][1]) +
+                        (m[2][1] * m[1][0] - m[1][1] * m[2][0]) * m[0][2];
   return real48(d);
 }
 
-void mat_copy(const matrix3& m, matrix3& r) { r = m; }
+void mat_copy(const matrix3& m, matrix3& r) {
+  r = m;
+}
 
 void mat_transpose(matrix3& m) {
   matrix3 t;

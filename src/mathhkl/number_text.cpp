@@ -1,17 +1,22 @@
 // Locale-free number text. Values pass through long double exactly as the cell state does.
 #include "mathhkl/number_text.hpp"
 
+#include <locale.h>
+
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <locale.h>
 
 namespace mathhkl {
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_control_or_blank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool is_control_or_blank(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
 
 std::string_view trim_controls(std::string_view s) {
   while (!s.empty() && is_control_or_blank(s.front())) s.remove_prefix(1);
@@ -158,7 +163,8 @@ std::string format_fixed(long double x, int width, int decimals) {
   if (round_up) increment_digits(kept);
   std::string integer_part = kept.substr(0, kept.size() - decimals);
   const size_t first_significant = integer_part.find_first_not_of('0');
-  integer_part = first_significant == std::string::npos ? "0" : integer_part.substr(first_significant);
+  integer_part =
+      first_significant == std::string::npos ? "0" : integer_part.substr(first_significant);
 
   std::string text = negative ? "-" : "";
   text += integer_part;
@@ -166,7 +172,9 @@ std::string format_fixed(long double x, int width, int decimals) {
   return pad_left(std::move(text), width);
 }
 
-std::string format_int(long long n, int width) { return pad_left(std::to_string(n), width); }
+std::string format_int(long long n, int width) {
+  return pad_left(std::to_string(n), width);
+}
 
 int parse_integer(std::string_view text) {
   auto invalid = [&] {

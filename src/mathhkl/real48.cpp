@@ -51,7 +51,8 @@ long double round48(long double x) {
   if (exponent + kRealBias < 1) return 0.0L;
   if (exponent + kRealBias > 255) throw platform_error("Floating point overflow");
   p.mantissa = rounded;
-  p.sign_exponent = static_cast<std::uint16_t>((p.sign_exponent & 0x8000) | (exponent + kExtendedBias));
+  p.sign_exponent =
+      static_cast<std::uint16_t>((p.sign_exponent & 0x8000) | (exponent + kExtendedBias));
   return join(p);
 }
 
@@ -75,7 +76,8 @@ real48 real48::from_bytes(const real48_bytes& bytes) {
   extended_parts p{};
   p.mantissa = (std::uint64_t{1} << 63) | (fraction << kDroppedBits);
   int exponent = bytes[0] - kRealBias;
-  p.sign_exponent = static_cast<std::uint16_t>(((bytes[5] & 0x80) ? 0x8000 : 0) | (exponent + kExtendedBias));
+  p.sign_exponent =
+      static_cast<std::uint16_t>(((bytes[5] & 0x80) ? 0x8000 : 0) | (exponent + kExtendedBias));
   return real48(join(p));
 }
 

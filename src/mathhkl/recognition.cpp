@@ -46,7 +46,9 @@ metric_tests tests_of(std::span<const real48, 6> v, tolerances tol) {
   return {v[0], v[1], v[2], v[3], v[4], v[5], tol};
 }
 
-tolerances tolerances_of(const cell_state& state) { return {state.tol_param, state.tol_angle}; }
+tolerances tolerances_of(const cell_state& state) {
+  return {state.tol_param, state.tol_angle};
+}
 
 // Outside the right-angle branch: hexagonal, rhombohedral, monoclinic, else triclinic. The
 // summary reader asks b = c of a hexagonal cell as well.

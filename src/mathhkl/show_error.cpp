@@ -3,6 +3,8 @@
 
 namespace mathhkl {
 
-void show_error(toolkit::toolkit& tk, std::string_view text) { tk.error_box(text); }
+void show_error(toolkit::toolkit& tk, std::string_view text) {
+  tk.error_box(text);
+}
 
 }  // namespace mathhkl

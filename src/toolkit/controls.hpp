@@ -6,10 +6,11 @@
 namespace toolkit {
 
 // One list, so that the enumeration and the names can never disagree.
+// clang-format off
 #define QUARVEL_CONTROLS(X)                                                                     \
-  X(Form1)                                                                                      \
-  /* button row */                                                                              \
-  X(BitBtn2) X(BitBtn3) X(BitBtn4) X(BitBtn6) X(SpeedButton1) X(BitBtn5) X(BitBtn7) X(Label10)  \
+  /* the window and its button row */                                                         \
+  X(Form1) X(BitBtn2) X(BitBtn3) X(BitBtn4) X(BitBtn6) X(SpeedButton1) X(BitBtn5) X(BitBtn7)    \
+  X(Label10)                                                                                    \
   /* panels */                                                                                  \
   X(Panel1) X(Panel2) X(Panel3) X(Panel4) X(Panel5)                                             \
   /* Panel1: cell entry */                                                                      \
@@ -24,6 +25,7 @@ namespace toolkit {
   X(Open1) X(OpenLanfitfile1) X(Keyboard1) X(Savecellprameters1) X(Quit1) X(About1) X(Quit2)    \
   /* dialogs and the About box */                                                               \
   X(OpenDialog1) X(SaveDialog1) X(fapropos)
+// clang-format on
 
 #define QUARVEL_CONTROL_ENUM(name) name,
 enum class control { QUARVEL_CONTROLS(QUARVEL_CONTROL_ENUM) };
@@ -32,7 +34,8 @@ enum class control { QUARVEL_CONTROLS(QUARVEL_CONTROL_ENUM) };
 // The name as the layout spells it, for recordings and test messages.
 std::string_view name_of(control c);
 
-enum class event { click, enter, exit, click_check, activate };
+// `close`: the main window is closing, by the program or by its own close box.
+enum class event { click, enter, exit, click_check, activate, close };
 
 enum class colour { white, silver };
 enum class cursor { normal, hourglass };

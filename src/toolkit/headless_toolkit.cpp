@@ -16,9 +16,16 @@ std::string named(std::string_view verb, control c) {
 // Controls that take the keyboard focus when clicked; menu items and speed buttons do not.
 bool takes_focus(control c) {
   switch (c) {
-    case control::BitBtn1: case control::BitBtn2: case control::BitBtn3: case control::BitBtn4:
-    case control::BitBtn5: case control::BitBtn6: case control::BitBtn7: case control::ListBox3:
-    case control::ListBox1: case control::CheckListBox1:
+    case control::BitBtn1:
+    case control::BitBtn2:
+    case control::BitBtn3:
+    case control::BitBtn4:
+    case control::BitBtn5:
+    case control::BitBtn6:
+    case control::BitBtn7:
+    case control::ListBox3:
+    case control::ListBox1:
+    case control::CheckListBox1:
       return true;
     default:
       return false;
@@ -42,7 +49,9 @@ void headless_toolkit::set_visible(control c, bool visible) {
   state(c).visible = visible;
 }
 
-void headless_toolkit::refresh(control c) { record(named("refresh", c)); }
+void headless_toolkit::refresh(control c) {
+  record(named("refresh", c));
+}
 
 void headless_toolkit::set_text(control c, std::string_view text) {
   record(named("set_text", c) + " '" + std::string(text) + "'");
@@ -105,7 +114,9 @@ void headless_toolkit::set_down(control button, bool down) {
   state(button).down = down;
 }
 
-void headless_toolkit::set_position(control bar, int position) { state(bar).position = position; }
+void headless_toolkit::set_position(control bar, int position) {
+  state(bar).position = position;
+}
 
 void headless_toolkit::show_window(control window) {
   record(named("show_window", window));
@@ -115,7 +126,9 @@ void headless_toolkit::show_window(control window) {
 void headless_toolkit::close_window(control window) {
   record(named("close_window", window));
   state(window).visible = false;
-  if (window == control::Form1) closed_ = true;
+  if (window != control::Form1) return;
+  closed_ = true;
+  deliver(control::Form1, event::close);  // as the real window tells the form it is closing
 }
 
 void headless_toolkit::set_cursor(cursor shape) {
@@ -132,9 +145,13 @@ void headless_toolkit::pump_messages() {
   for (auto& action : due) action();
 }
 
-void headless_toolkit::beep() { record("beep"); }
+void headless_toolkit::beep() {
+  record("beep");
+}
 
-void headless_toolkit::after_modal() { deliver(control::Form1, event::activate); }
+void headless_toolkit::after_modal() {
+  deliver(control::Form1, event::activate);
+}
 
 template <typename T>
 T headless_toolkit::take(std::deque<T>& queue, std::string_view what) {
@@ -175,13 +192,16 @@ std::optional<std::string> headless_toolkit::save_dialog(control dialog) {
   return path;
 }
 
-void headless_toolkit::launch(const std::string& program, const std::vector<std::string>& arguments) {
+void headless_toolkit::launch(const std::string& program,
+                              const std::vector<std::string>& arguments) {
   std::string entry = "launch " + program;
   for (const auto& a : arguments) entry += " " + a;
   record(entry);
 }
 
-void headless_toolkit::activate() { deliver(control::Form1, event::activate); }
+void headless_toolkit::activate() {
+  deliver(control::Form1, event::activate);
+}
 
 void headless_toolkit::focus(control c) {
   if (focused_ == c) return;

@@ -59,12 +59,12 @@ class headless_toolkit : public toolkit {
   void on_pump(int n, std::function<void()> action) { pump_actions_.emplace(n, std::move(action)); }
 
   // --- the user ---
-  void activate();                      // the window becomes active (start, return to it)
-  void click(control c);                // buttons take the focus first; menu items do not
-  void focus(control c);                // leaving a field fires its exit event
+  void activate();        // the window becomes active (start, return to it)
+  void click(control c);  // buttons take the focus first; menu items do not
+  void focus(control c);  // leaving a field fires its exit event
   void type(control field, std::string_view text);  // focus the field, replace its text
-  void toggle_check(control list, int item);         // a check mark clicked
-  void select(control list, int index);              // a list line clicked
+  void toggle_check(control list, int item);        // a check mark clicked
+  void select(control list, int index);             // a list line clicked
 
   // --- what happened ---
   const std::vector<std::string>& calls() const { return calls_; }

@@ -1,0 +1,196 @@
+// The fast search against the plain loop on several hundred cells: random cells and cells
+// built to sit on every edge the prefilters rely on. The found lines must be identical, in
+// order, and the progress must count the same steps.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "mathhkl/angles.hpp"
+#include "mathhkl/geometry.hpp"
+#include "reference_search.hpp"
+#include "search_recorder.hpp"
+
+namespace quarvel {
+namespace {
+
+constexpr unsigned kAll = 0x7eu;
+constexpr unsigned bit(int s) {
+  return 1u << s;
+}
+
+struct differential_case {
+  mathhkl::cell_params cell;
+  int max_vector;
+  long double tol_param, tol_angle, max_ratio;
+  unsigned wanted;
+};
+
+std::string describe(const differential_case& c) {
+  std::string s;
+  for (const auto& v : c.cell) s += std::to_string(static_cast<double>(v.value())) + " ";
+  return s + "mv " + std::to_string(c.max_vector) + " tol " +
+         std::to_string(static_cast<double>(c.tol_param)) + "/" +
+         std::to_string(static_cast<double>(c.tol_angle)) + " ratio " +
+         std::to_string(static_cast<double>(c.max_ratio)) + " wanted " + std::to_string(c.wanted);
+}
+
+// Returns the systems found, as bits, so that a run that finds nothing cannot pass unnoticed.
+unsigned expect_same_results(const differential_case& c) {
+  SCOPED_TRACE(describe(c));
+  mathhkl::cell_state state;
+  state.cell = c.cell;
+  state.tol_param = c.tol_param;
+  state.tol_angle = c.tol_angle;
+  mathhkl::recognise_cell_system(state);
+  mathhkl::compute_cell_geometry(state);
+  const real48 vo = mathhkl::cell_volume(c.cell[0], c.cell[1], c.cell[2], c.cell[3], c.cell[4],
+                                         c.cell[5], mathhkl::kRadiansPerDegreeLiteral);
+  const search_conditions conditions{
+      {state.tol_param, state.tol_angle}, c.max_ratio, vo, state.system_code == "HEXA"};
+  const auto table = build_vector_table(c.max_vector, state.axes_matrix);
+  search_recorder reference(c.wanted);
+  run_reference_search(table, state.axes_matrix, conditions, reference);
+  search_recorder fast(c.wanted);
+  run_triple_search(table, state.axes_matrix, conditions, fast);
+  EXPECT_EQ(fast.lines, reference.lines);
+  EXPECT_EQ(fast.pairs, reference.pairs);
+  EXPECT_EQ(fast.steps, reference.steps);
+  unsigned systems = 0;
+  for (const auto& cell : reference.cells) systems |= bit(cell.number);
+  return systems;
+}
+
+long double root3() {
+  return std::sqrt(3.0L);
+}
+
+// Cells chosen to sit where a prefilter could go wrong.
+std::vector<differential_case> edge_cases() {
+  const long double r3 = root3();
+  const unsigned hexa_only = bit(4), cubic_only = bit(1), cubic_rhomb = bit(1) | bit(5);
+  const unsigned tetra_only = bit(2), mono_only = bit(6), rhomb_only = bit(5);
+  std::vector<differential_case> cases = {
+      // every system, primitive and centred settings
+      {{4, 4, 4, 90, 90, 90}, 2, 0.005L, 0.3L, 10, kAll},
+      {{4, 4, 6, 90, 90, 90}, 2, 0.005L, 0.3L, 10, kAll},
+      {{4, 5, 6, 90, 90, 90}, 2, 0.005L, 0.3L, 10, kAll},
+      {{4, 4, 6, 90, 90, 120}, 2, 0.005L, 0.3L, 10, kAll},
+      {{5, 5, 5, 80, 80, 80}, 2, 0.005L, 0.3L, 10, kAll},
+      {{4, 5, 6, 90, 100, 90}, 2, 0.005L, 0.3L, 10, kAll},
+      {{4, 5, 6, 80, 85, 95}, 2, 0.005L, 0.3L, 10, kAll},
+      {{2.8284L, 2.8284L, 2.8284L, 60, 60, 60}, 3, 0.005L, 0.3L, 10, cubic_only},
+      {{2.8284L, 2.8284L, 2.8284L, 60, 60, 60}, 2, 0.005L, 0.3L, 10, kAll},
+      {{3.4641L, 3.4641L, 3.4641L, 109.4712L, 109.4712L, 109.4712L}, 2, 0.005L, 0.3L, 10, kAll},
+      {{3, 3, 7, 90, 90, 120}, 2, 0.005L, 0.3L, 10, rhomb_only},
+      {{5.2L, 5.2L, 6.1L, 97, 97, 117.4L}, 2, 0.01L, 0.5L, 10, kAll},  // centred monoclinic
+      // orthohexagonal ratios at sqrt(3) +- 0.005, from both sides and in every edge pair
+      {{3, 3 * (r3 + 0.00499L), 5, 90, 90, 90}, 2, 0.005L, 0.3L, 10, kAll},
+      {{3, 3 * (r3 + 0.00501L), 5, 90, 90, 90}, 2, 0.005L, 0.3L, 10, kAll},
+      {{3, 3 * (r3 - 0.00499L), 5, 90, 90, 90}, 2, 0.005L, 0.3L, 10, hexa_only},
+      {{5, 3, 3 * r3, 90, 90, 90}, 2, 0.005L, 0.3L, 10, kAll},
+      {{3 * r3, 5, 3, 90, 90, 90}, 2, 0.005L, 0.3L, 4, hexa_only},
+      {{4, 4 * r3, 6, 90, 90, 90}, 3, 0.005L, 0.3L, 4, hexa_only},
+      {{2.5L, 2.5L, 2.5L * r3, 90, 90, 90}, 2, 0.005L, 0.3L, 10, kAll},
+      // metrics exactly at the tolerances (all values exact in binary)
+      {{4, 4.5L, 6, 90, 90, 90}, 2, 0.5L, 0.25L, 10, kAll},
+      {{4, 4, 4, 90.25L, 90, 90}, 2, 0.005L, 0.25L, 10, kAll},
+      {{4, 5, 6, 90.25L, 100, 90.25L}, 2, 0.005L, 0.25L, 10, kAll},
+      {{4, 4, 4, 90, 90, 120.5L}, 2, 0.005L, 0.5L, 10, kAll},
+      {{5, 5, 5.25L, 70, 70, 70.5L}, 2, 0.25L, 0.5L, 10, kAll},
+      {{4, 4.0625L, 6, 90, 90, 90}, 2, 0.0625L, 0.3L, 10, tetra_only},
+      // large tolerances reach far from the exact metric
+      {{4, 4.2L, 4.4L, 88, 92, 91}, 2, 0.5L, 3, 10, kAll},
+      {{4, 4.2L, 4.4L, 88, 92, 91}, 2, 0.5L, 15, 10, kAll},
+      {{6, 6.1L, 6, 119, 91, 89}, 2, 0.2L, 2, 10, kAll},
+      {{4, 4, 4, 90, 90, 90}, 2, 3, 45, 10, kAll},
+      // V/Vo exactly at and around the limit, and limits below 1
+      {{4, 4, 4, 90, 90, 90}, 2, 0.005L, 0.3L, 1, kAll},
+      {{4, 4, 4, 90, 90, 90}, 2, 0.005L, 0.3L, 2, kAll},
+      {{4, 4, 4, 90, 90, 90}, 2, 0.005L, 0.3L, 3, kAll},
+      {{4, 4, 4, 90, 90, 90}, 2, 0.005L, 0.3L, 0.5L, kAll},
+      {{4, 4, 6, 90, 90, 120}, 2, 0.005L, 0.3L, 1.5L, kAll},
+      {{3, 3 * r3, 5, 90, 90, 90}, 2, 0.005L, 0.3L, 0.5L, hexa_only},
+      {{3, 3 * r3, 5, 90, 90, 90}, 2, 0.005L, 0.3L, 1, kAll},
+      // narrowed targets, tolerances of zero or below
+      {{4, 4, 4, 90, 90, 90}, 2, 0.005L, 0.3L, 10, mono_only},
+      {{4, 4, 4, 90, 90, 90}, 2, 0.005L, 0.3L, 10, cubic_rhomb},
+      {{4, 4, 4, 90, 90, 90}, 2, 0, 0.3L, 10, kAll},
+      {{4, 4, 4, 90, 90, 90}, 2, 0.005L, -1, 10, kAll},
+      {{4, 4, 4, 90, 90, 90}, 2, 0.005L, 0.3L, 10, 0},
+      // flat and needle cells, where the volume factor is small
+      {{1, 1, 40, 90, 90, 90}, 3, 0.005L, 0.3L, 10, kAll},
+      {{0.5L, 30, 30, 90, 90, 90}, 2, 0.005L, 0.3L, 10, kAll},
+      {{5, 5, 5, 10, 10, 10}, 2, 0.005L, 0.3L, 10, kAll},
+      {{5, 5, 5, 119, 119, 119}, 2, 0.005L, 0.3L, 10, kAll},
+  };
+  // The same systems at larger tables.
+  for (int mv : {3, 4}) {
+    cases.push_back({{4, 4, 4, 90, 90, 90}, mv, 0.005L, 0.3L, 10, kAll});
+    cases.push_back({{3, 3, 5, 90, 90, 120}, mv, 0.005L, 0.3L, 6, kAll});
+  }
+  cases.push_back({{2.8284L, 2.8284L, 2.8284L, 60, 60, 60}, 4, 0.005L, 0.3L, 10, cubic_only});
+  cases.push_back({{5.3L, 7.1L, 8.2L, 90, 104.5L, 90}, 3, 0.01L, 0.5L, 8, kAll});
+  return cases;
+}
+
+class EngineDifferentialEdge : public ::testing::TestWithParam<differential_case> {};
+
+TEST_P(EngineDifferentialEdge, SameLinesAsThePlainLoop) {
+  expect_same_results(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(EdgeCells, EngineDifferentialEdge, ::testing::ValuesIn(edge_cases()));
+
+TEST(EngineDifferential, RandomCells) {
+  std::mt19937 random(20261207);
+  std::uniform_real_distribution<double> edge(2.0, 12.0), angle(60.0, 120.0), unit(0.0, 1.0);
+  const long double tol_params[] = {0.005L, 0.02L, 0.1L, 0.5L};
+  const long double tol_angles[] = {0.3L, 1.0L, 2.5L, 5.0L};
+  const long double ratios[] = {1, 2, 3, 4, 10, 2.5L};
+  const unsigned masks[] = {kAll,
+                            kAll,
+                            kAll,
+                            bit(1),
+                            bit(4),
+                            bit(5),
+                            bit(2) | bit(6),
+                            bit(3) | bit(4),
+                            bit(1) | bit(2) | bit(5)};
+  int cases = 0;
+  unsigned systems = 0;
+  for (int i = 0; i < 280; ++i) {
+    differential_case c{};
+    // A third of the cells get a metric near a system, so that something is found.
+    const double kind = unit(random);
+    const long double a = edge(random), b = edge(random), cc = edge(random);
+    if (kind < 0.33) {
+      c.cell = {a, kind < 0.1 ? a : b, kind < 0.2 ? cc : a, 90, kind < 0.25 ? 90 : angle(random),
+                90};
+    } else if (kind < 0.4) {
+      c.cell = {a, a, cc, 90, 90, 120};
+    } else if (kind < 0.45) {
+      const long double al = angle(random);
+      c.cell = {a, a, a, al, al, al};
+    } else {
+      c.cell = {a, b, cc, angle(random), angle(random), angle(random)};
+    }
+    if (mathhkl::cosine_closure(std::cos(c.cell[3] * mathhkl::kRadiansPerDegree),
+                                std::cos(c.cell[4] * mathhkl::kRadiansPerDegree),
+                                std::cos(c.cell[5] * mathhkl::kRadiansPerDegree)) < 0.05L) {
+      continue;  // angles that do not close
+    }
+    c.max_vector = i % 40 == 0 ? 3 : 1 + i % 2;
+    c.tol_param = tol_params[random() % 4];
+    c.tol_angle = tol_angles[random() % 4];
+    c.max_ratio = ratios[random() % 6];
+    c.wanted = masks[random() % 9];
+    systems |= expect_same_results(c);
+    ++cases;
+  }
+  EXPECT_GE(cases + static_cast<int>(edge_cases().size()), 300);
+  EXPECT_EQ(systems, kAll) << "every system must be found somewhere";
+}
+
+}  // namespace
+}  // namespace quarvel
