@@ -8,8 +8,11 @@
 //   120-degree gamma between p and q; a rhombohedral cell needs three equal edges. So each q
 //   keeps the list of its right-angle partners r and of its equal-length partners r, made once.
 // - The target systems can change only while the window pumps messages, once per pair.
-// Pairs whose longest possible triple is so flat that rounding could turn its volume factor
-// negative are tried in full, so that even a failure of the arithmetic stays the same.
+// The volume factor t of a triple is (|det T| Vo / (lp lq lr))^2 in exact arithmetic; its
+// cosines are rounded to 40 bits, which moves t by less than 1e-10. Pairs whose flattest
+// possible triple could have a t that rounding turns negative are tried in full, so that even
+// a failure of the arithmetic stays the same; and the volume bound is used only where t is
+// large enough for V/Vo to stay within 0.1 % of |det T|.
 #include "main/search_engine.hpp"
 
 #include <algorithm>
@@ -30,8 +33,10 @@ constexpr unsigned bit(int system) {
   return 1u << system;
 }
 constexpr unsigned kRightAngleSystems = bit(1) | bit(2) | bit(3) | bit(4) | bit(6);
-// Below this the volume factor t of a triple may be lost in the rounding of its cosines.
-constexpr long double kSmallestSafeClosure = 1e-8L;
+// lp lq lr / (|det T| Vo) above which t may fall below 1e-9 (rounding could make it negative),
+// and above which V/Vo may be more than 0.1 % from |det T| (t below 6.25e-8).
+constexpr long double kFlatTriple = 31623.0L;
+constexpr long double kVolumeBoundValid = 4000.0L;
 
 struct prepared_vector {
   double x, y, z, length;  // the stored values: 40-bit significands fit a double exactly
@@ -140,7 +145,7 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
   const long double plain_det_limit = conditions.max_vol_ratio * ratio_margin;
   const long double converted_det_limit =
       conditions.max_vol_ratio * ratio_margin * 2.0L / 0.8660254L;
-  const long double flat_product = conditions.start_volume / std::sqrt(kSmallestSafeClosure);
+  const long double vo = conditions.start_volume;
 
   index_list merged;
   matrix3 t{};
@@ -167,8 +172,8 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
           hex_gamma = std::fabs(gamma - 120.0L) < tol.angle;
         }
       }
-      const bool flat =
-          static_cast<long double>(vp.length) * vq.length * table.longest > flat_product;
+      const long double pair_product = static_cast<long double>(vp.length) * vq.length;
+      const bool flat = pair_product * table.longest > kFlatTriple * vo;
       // Cubic and tetragonal cells need a = b; cubic ones b = c as well.
       const bool only_equal_edges = (wanted & (bit(3) | bit(4) | bit(6))) == 0;
       const bool right_path =
@@ -197,7 +202,11 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
         if (vp.odd + vq.odd + vr.odd == 0) continue;
         const std::int64_t det = triple_product(vp, vq, vr);
         if (det == 0) continue;
-        if (!flat && static_cast<long double>(std::llabs(det)) > det_limit) continue;
+        const long double volume = static_cast<long double>(std::llabs(det)) * vo;
+        if (!flat && static_cast<long double>(std::llabs(det)) > det_limit &&
+            pair_product * vr.length <= kVolumeBoundValid * volume) {
+          continue;
+        }
         set_row(t, 2, vectors[r]);
         if (test.test(p, q, r, t, cos_gamma, cell) && host.add_found(cell)) return;
       }
