@@ -68,9 +68,11 @@ Tfapropos::Tfapropos()
   for (const QString& l : about_text().split(QLatin1Char('\n'))) {
     widest = std::max(widest, metrics.horizontalAdvance(l));
   }
-  const int chrome = 2 * (Memo1->frameWidth() + static_cast<int>(Memo1->document()->documentMargin()));
-  const int width = std::max(kMemoWidth, widest + chrome + 4);
-  const int height = std::max(kMemoHeight, 12 * metrics.lineSpacing() + chrome + 4);
+  const int chrome =
+      2 * (Memo1->frameWidth() + static_cast<int>(Memo1->document()->documentMargin()));
+  // A line's spacing in the memo exceeds the font's; a line more spares the scroll bars.
+  const int width = std::max(kMemoWidth, widest + chrome + metrics.averageCharWidth() * 3);
+  const int height = std::max(kMemoHeight, 13 * (metrics.lineSpacing() + 1) + chrome);
   Memo1->setGeometry(kMemoLeft, kMemoTop, width, height);
   const int button_top = kMemoTop + height + kButtonGap;
   BitBtn1->setGeometry(kMemoLeft + width + 2 - kButtonWidth, button_top, kButtonWidth,

@@ -3,6 +3,8 @@
 
 namespace quarvel {
 
-void TForm1::About1Click() { tk_.show_window(control::fapropos); }
+void TForm1::About1Click() {
+  tk_.show_window(control::fapropos);
+}
 
 }  // namespace quarvel

@@ -1,0 +1,29 @@
+// The running program: the main window Form1 on the Qt toolkit, its logic, and the About box.
+#pragma once
+
+#include <QMainWindow>
+
+#include "apropos/fapropos.hpp"
+#include "main/form.hpp"
+#include "toolkit/qt/qt_toolkit.hpp"
+
+namespace quarvel {
+
+class program {
+ public:
+  program();  // needs a QApplication
+
+  // Shows Form1; its first activation runs the form's start-up handler.
+  void show() { tk_.show_window(control::Form1); }
+
+  TForm1& form() { return form_; }
+  QMainWindow& window() { return tk_.window(); }
+  apropos::Tfapropos& about_box() { return about_; }
+
+ private:
+  toolkit::qt::qt_toolkit tk_;
+  TForm1 form_;
+  apropos::Tfapropos about_;
+};
+
+}  // namespace quarvel
