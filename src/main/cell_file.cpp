@@ -14,13 +14,7 @@ constexpr int kLanfitFilter = 2;  // "Lanfit file|*.cry" in the open dialog's fi
 void TForm1::ouvre_fichier_lanfit() {
   const std::optional<std::string> path = tk_.open_dialog(control::OpenDialog1, kLanfitFilter);
   if (!path) return;
-  tk_.clear(control::ListBox4);
-  tk_.clear(control::ListBox2);
-  tk_.set_visible(control::Panel4, false);
-  tk_.set_visible(control::Panel5, false);
-  tk_.set_visible(control::Label10, false);
-  tk_.set_visible(control::Panel1, true);
-  tk_.set_visible(control::Panel3, true);
+  show_keyboard_mode();
   active_file_ = *path;
   read_cell_values(mathhkl::read_file(active_file_), state_.cell);
   // The system code on line 2 is not trusted: the numbers decide.

@@ -64,6 +64,8 @@ class TForm1 : public toolkit::event_sink {
  private:
   class run;  // one search, from its conditions to its ending
   void put_layout_defaults();
+  // Result lists emptied, the cell entry and conditions shown, the Crysfire panels hidden.
+  void show_keyboard_mode();
   control field(int number) const;
 
   toolkit::toolkit& tk_;

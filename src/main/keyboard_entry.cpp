@@ -43,8 +43,7 @@ control TForm1::field(int number) const {
   return fields[number - 1];
 }
 
-void TForm1::clavier() {
-  tk_.set_visible(control::Edit10, false);
+void TForm1::show_keyboard_mode() {
   tk_.clear(control::ListBox4);
   tk_.clear(control::ListBox2);
   tk_.set_visible(control::Panel1, true);
@@ -52,6 +51,11 @@ void TForm1::clavier() {
   tk_.set_visible(control::Panel4, false);
   tk_.set_visible(control::Panel5, false);
   tk_.set_visible(control::Label10, false);
+}
+
+void TForm1::clavier() {
+  tk_.set_visible(control::Edit10, false);
+  show_keyboard_mode();
 }
 
 void TForm1::get_nom_systeme() {
