@@ -45,9 +45,10 @@ Options:
 A cell whose angles are all right but whose edges fit no pattern is started as orthorhombic.
 A found cell that matches a solution of the last summary read shows that solution's number
 before its own. --sum writes its working files dummy.tmp and sumfil.tmp in the current folder.
-Exit status: 0 results printed; 1 a condition refused, a target system that cannot be searched
-from the starting cell, or no such solution; 2 bad arguments; 3 the list stopped at 500 cells;
-4 a file could not be read or written. When several apply, the highest is returned.
+Exit status: 0 results printed; 1 a condition refused, a search that failed, a target system
+that cannot be searched from the starting cell, or no such solution; 2 bad arguments; 3 the
+list stopped at 500 cells; 4 a file could not be read or written. When several apply, the
+highest is returned.
 )";
 
 namespace {

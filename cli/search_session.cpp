@@ -3,9 +3,11 @@
 #include "search_session.hpp"
 
 #include <algorithm>
+#include <array>
 
 #include "main/form.hpp"
 #include "main/report.hpp"
+#include "main/result_lines.hpp"
 #include "mathhkl/crystal_systems.hpp"
 #include "mathhkl/number_text.hpp"
 #include "mathhkl/recognition.hpp"
@@ -73,7 +75,7 @@ class session {
   }
 
   void type_cell() {
-    mathhkl::cell_params typed;
+    std::array<long double, 6> typed;
     for (int i = 0; i < 6; ++i) typed[i] = typed_value((*o_.cell)[i]);
     tk_.click(control::BitBtn2);
     tk_.select(control::ListBox3, system_list_index(typed));
@@ -83,15 +85,21 @@ class session {
   }
 
   // The system-list entry a user would pick: the cell's recognised system, orthorhombic for a
-  // right-angled cell whose edges fit no pattern.
-  int system_list_index(const mathhkl::cell_params& cell) const {
-    mathhkl::cell_state probe;
-    probe.cell = cell;
-    probe.tol_param = mathhkl::parse_real(o_.ptol).value;
-    probe.tol_angle = mathhkl::parse_real(o_.atol).value;
-    probe.system_code = "ORTH";
-    mathhkl::recognise_cell_system(probe);
-    return mathhkl::system_of_code(probe.system_code).number - 1;
+  // right-angled cell whose edges fit no pattern. A number beyond the stored range leaves the
+  // pick to "Tricl.", which presets no field: the window reports the number when it reads it.
+  template <typename Cell>
+  int system_list_index(const Cell& cell) const {
+    try {
+      mathhkl::cell_state probe;
+      std::copy(cell.begin(), cell.end(), probe.cell.begin());
+      probe.tol_param = mathhkl::parse_real(o_.ptol).value;
+      probe.tol_angle = mathhkl::parse_real(o_.atol).value;
+      probe.system_code = "ORTH";
+      mathhkl::recognise_cell_system(probe);
+      return mathhkl::system_of_code(probe.system_code).number - 1;
+    } catch (const mathhkl::platform_error&) {
+      return mathhkl::kTriclinic - 1;
+    }
   }
 
   // A button whose dialog is answered with `path`; false when the handler showed a failure.
@@ -130,7 +138,12 @@ class session {
     if (form_.found_count() > 0 && tk_.line_count(control::ListBox2) == 2) {
       report = report_lines(tk_, form_.found_count());
     }
-    if (!collect_boxes(message_prefix).empty()) raise_status(report.empty() ? kRefused : kListFull);
+    // A box after results is the full list, or a failure that ended the search half-way.
+    const std::vector<std::string> boxes = collect_boxes(message_prefix);
+    const bool list_full = std::any_of(boxes.begin(), boxes.end(), [](const std::string& box) {
+      return box.ends_with(kTooManyFoundCells);
+    });
+    if (!boxes.empty()) raise_status(list_full ? kListFull : kRefused);
     result_.report.insert(result_.report.end(), report.begin(), report.end());
   }
 

@@ -36,6 +36,8 @@ TEST_F(SumFile, TheFirstLineEndWithinThreeHundredBytesDecidesTheCopy) {
       {"LF first", "\nnext\n", true},
       {"a lone CR first: only the byte before the first LF counts", "first\rnext\r\n", false},
       {"no LF in 300 bytes", std::string(400, 'x'), true},
+      {"CR alone ends every line: the copy would keep nothing", std::string(300, 'x') + "\rnext\r",
+       false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

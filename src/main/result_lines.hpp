@@ -19,6 +19,7 @@ static_assert(kInitialHeading.size() == 53 && kFoundHeading.size() == 118);
 
 inline constexpr std::string_view kNoOtherCell = "No other cell";
 inline constexpr std::string_view kStoppedByUser = "Stopped by the user";
+inline constexpr std::string_view kTooManyFoundCells = "Too many found cells!!";
 
 // Code, a b c at 7:3, angles at 7:2, Vo at 9:1 below 10000 else 9:0.
 std::string initial_cell_line(std::string_view system_code, const mathhkl::cell_params& cell,

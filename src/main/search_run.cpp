@@ -27,7 +27,7 @@ bool TForm1::run::add_found(const found_cell& cell) {
   tk_.add_line(control::ListBox4, line);
   tk_.set_selected_index(control::ListBox4, form_.found_count() - 1);
   if (form_.found_count() == kMostFoundLines) {
-    mathhkl::show_error(tk_, "Too many found cells!!");
+    mathhkl::show_error(tk_, kTooManyFoundCells);
     tk_.set_cursor(cursor::normal);
     ended_early_ = true;
     return true;

@@ -70,6 +70,9 @@ std::string working_file(const std::string& dir, std::string_view name) {
 bool normalise_line_ends(const std::string& file_name, const std::string& work_dir) {
   const std::string bytes = read_file(file_name);
   if (byte_before_first_lf(bytes) == '\r') return false;
+  // Lines ended by CR alone are read as they stand: the copy, which drops every CR and keeps
+  // only what ends in LF, would leave nothing of them.
+  if (bytes.find('\n') == std::string::npos && bytes.find('\r') != std::string::npos) return false;
   replace_file(working_file(work_dir, kWorkingCopyName), crlf_text(lf_lines(bytes)));
   return true;
 }

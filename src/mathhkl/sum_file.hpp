@@ -18,7 +18,8 @@ static_assert(kSumListHeader.size() == 71);
 std::string working_file(const std::string& dir, std::string_view name);
 
 // When the summary's first line does not end in CR LF, writes a copy with CR LF line ends
-// ("dummy.tmp" in `work_dir`) and returns true; otherwise the summary is read in place.
+// ("dummy.tmp" in `work_dir`) and returns true; otherwise, and for a summary whose lines end
+// in CR alone, the summary is read in place.
 bool normalise_line_ends(const std::string& file_name, const std::string& work_dir);
 
 // Writes the list file ("sumfil.tmp" in state.sum_dir): the header, then one line per summary

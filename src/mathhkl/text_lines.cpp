@@ -11,11 +11,11 @@ std::vector<std::string> text_lines(std::string_view text) {
   text = before_end_mark(text);
   std::vector<std::string> lines;
   while (!text.empty()) {
-    const size_t cr = text.find('\r');
-    lines.emplace_back(text.substr(0, cr));
-    if (cr == std::string_view::npos) break;
-    text.remove_prefix(cr + 1);
-    if (text.starts_with('\n')) text.remove_prefix(1);
+    const size_t end = text.find_first_of("\r\n");
+    lines.emplace_back(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    const bool crlf = text[end] == '\r' && text.substr(end + 1).starts_with('\n');
+    text.remove_prefix(end + (crlf ? 2 : 1));
   }
   return lines;
 }

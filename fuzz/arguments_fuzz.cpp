@@ -1,0 +1,72 @@
+// quarvel-search's argument parsing on any argument list: the bytes split at NUL into
+// arguments. Accepted options name one starting cell and only what applies to it; a typed
+// cell is then searched as the command would search it, within one cell's reach and without
+// touching files.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fuzz_check.hpp"
+#include "mathhkl/number_text.hpp"
+#include "search_options.hpp"
+#include "search_session.hpp"
+
+namespace {
+
+bool is_typed_number(std::string text) {
+  mathhkl::repair_number(text);
+  return mathhkl::parse_real(text).code == 0;
+}
+
+void check_accepted(const quarvel::cli::search_options& o) {
+  const int sources =
+      (o.cell ? 1 : 0) + (o.cry_file.empty() ? 0 : 1) + (o.sum_file.empty() ? 0 : 1);
+  fuzz_require(sources == 1, "one starting cell");
+  if (o.sum_file.empty()) {
+    fuzz_require(o.solution == 0 && !o.all_solutions && !o.sum_ptol && !o.sum_atol,
+                 "solutions and their tolerances only with a summary");
+  } else {
+    fuzz_require((o.solution > 0) != o.all_solutions, "one solution, or all of them");
+  }
+  if (o.cell) {
+    for (const auto& v : *o.cell) fuzz_require(is_typed_number(v), "a typed cell of numbers");
+  }
+  std::vector<int> systems = o.systems;
+  std::sort(systems.begin(), systems.end());
+  fuzz_require(std::adjacent_find(systems.begin(), systems.end()) == systems.end(),
+               "each target system once");
+  for (const int s : systems) fuzz_require(s >= 1 && s <= 6, "target systems 1 to 6");
+}
+
+// The search of a typed cell: vectors of index 1 at most, so that every input stays quick.
+void check_search(quarvel::cli::search_options o) {
+  try {
+    if (mathhkl::parse_integer(o.max_vector) > 1) o.max_vector = "1";
+  } catch (const mathhkl::platform_error&) {
+    // Not an integer: the Run handler's own message.
+  }
+  o.save_cell.clear();
+  const quarvel::cli::session_result r = quarvel::cli::run_search(o);
+  fuzz_require(r.exit_status == 0 || r.exit_status == 1, "results, or a refusal");
+  fuzz_require((r.exit_status == 0) == r.messages.empty(), "a refusal says why");
+  fuzz_require(r.exit_status != 0 || !r.report.empty(), "results are printed");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+  std::string_view rest(reinterpret_cast<const char*>(data), size);
+  std::vector<std::string> arguments;
+  while (!rest.empty()) {
+    const size_t end = rest.find('\0');
+    arguments.emplace_back(rest.substr(0, end));
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+  }
+  const quarvel::cli::parse_outcome out = quarvel::cli::parse_arguments(arguments);
+  if (!out.error.empty() || out.options.help) return 0;
+  check_accepted(out.options);
+  if (out.options.cell) check_search(out.options);
+  return 0;
+}
