@@ -104,6 +104,8 @@ std::vector<differential_case> edge_cases() {
       {{4, 4.2L, 4.4L, 88, 92, 91}, 2, 0.5L, 15, 10, kAll},
       {{6, 6.1L, 6, 119, 91, 89}, 2, 0.2L, 2, 10, kAll},
       {{4, 4, 4, 90, 90, 90}, 2, 3, 45, 10, kAll},
+      {{4, 4, 6, 90, 90, 120}, 2, 0.5L, 40, 10, hexa_only},  // 120 degrees give or take 40
+      {{4, 4.3L, 6, 80, 95, 100}, 2, 0.5L, 55, 10, hexa_only},
       // V/Vo exactly at and around the limit, and limits below 1
       {{4, 4, 4, 90, 90, 90}, 2, 0.005L, 0.3L, 1, kAll},
       {{4, 4, 4, 90, 90, 90}, 2, 0.005L, 0.3L, 2, kAll},

@@ -52,10 +52,11 @@ struct prepared_table {
 };
 
 // |cos| can reach this for an angle within `tolerance` degrees of 90 (or of 120 for |cos + 1/2|)
-// once the program's 57.2957 and the rounding are allowed for.
+// once the program's 57.2957 and the rounding are allowed for: a cosine moves by no more than
+// its angle does, in radians.
 double cosine_bound(long double tolerance) {
   const long double radians = std::max(0.0L, tolerance) / 57.0L + 1e-5L;
-  return radians >= 1.5L ? 2.0 : static_cast<double>(std::sin(radians)) + 1e-9;
+  return radians >= 2.0L ? 2.0 : static_cast<double>(radians) + 1e-9;
 }
 
 long double stored_angle(const real48& cosine) {
