@@ -178,8 +178,7 @@ TEST_F(BadFiles, WritersRefuseTargetsTheyCannotWrite) {
   folder.write("plain.txt", "a file, not a folder");
   const std::string lf_summary = folder.write("lf.sum", joined(kSampleSummary, "\n"));
 
-  enter_cell(kCubic, {"4", "4", "4", "90", "90", "90"});
-  tk.type(control::Edit9, "1");
+  enter_cubic_example();
   run();
   ASSERT_GT(form.found_count(), 0);
 

@@ -22,8 +22,7 @@ class EditPrint : public FormTest {
 };
 
 TEST_F(EditPrint, ReportHoldsCaptionsHeadingsAndEveryFoundLine) {
-  enter_cell(kCubic, {"4", "4", "4", "90", "90", "90"});
-  tk.type(control::Edit9, "1");
+  enter_cubic_example();
   run();
   const int n = form.found_count();
   ASSERT_GT(n, 1);
@@ -53,8 +52,7 @@ TEST_F(EditPrint, SearchThatFoundNothingReportsNoOtherCell) {
 
 TEST_F(EditPrint, NothingHappensWithoutResults) {
   edit_print();  // before the first search
-  enter_cell(kCubic, {"4", "4", "4", "90", "90", "90"});
-  tk.type(control::Edit9, "1");
+  enter_cubic_example();
   run();
   ASSERT_GT(form.found_count(), 0);
   tk.click(control::BitBtn2);  // a new source empties the result lists
@@ -68,8 +66,7 @@ TEST_F(EditPrint, NothingHappensWithoutResults) {
 }
 
 TEST_F(EditPrint, ResultsWhoseInitialCellWasClearedMidSearchAreNotReported) {
-  enter_cell(kCubic, {"4", "4", "4", "90", "90", "90"});
-  tk.type(control::Edit9, "1");
+  enter_cubic_example();
   tk.on_pump(3, [&] { tk.click(control::BitBtn2); });  // Keyboard while the search runs
   run();
   ASSERT_GT(form.found_count(), 0);

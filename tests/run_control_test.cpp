@@ -110,8 +110,7 @@ TEST_F(RunControl, DefaultSearchEndsTheBarAtNinetyNine) {
 }
 
 TEST_F(RunControl, AbortYesKeepsTheRawLinesAndAddsTheStopLine) {
-  enter_cell(kCubic, {"4", "4", "4", "90", "90", "90"});
-  tk.type(control::Edit9, "1");
+  enter_cubic_example();
   tk.on_pump(40, [&] { tk.click(control::SpeedButton1); });
   tk.queue_answer(toolkit::answer::yes);
   run();
@@ -127,8 +126,7 @@ TEST_F(RunControl, AbortYesKeepsTheRawLinesAndAddsTheStopLine) {
 }
 
 TEST_F(RunControl, AbortPressedBeforeTheRunIsAskedAtTheFirstPair) {
-  enter_cell(kCubic, {"4", "4", "4", "90", "90", "90"});
-  tk.type(control::Edit9, "1");
+  enter_cubic_example();
   tk.click(control::SpeedButton2);
   tk.queue_answer(toolkit::answer::yes);
   run();
@@ -137,8 +135,7 @@ TEST_F(RunControl, AbortPressedBeforeTheRunIsAskedAtTheFirstPair) {
 }
 
 TEST_F(RunControl, AnsweringNoGoesOnWithTheSameConditions) {
-  enter_cell(kCubic, {"4", "4", "4", "90", "90", "90"});
-  tk.type(control::Edit9, "1");
+  enter_cubic_example();
   tk.type(control::Edit1, "0.01");
   run();
   const auto undisturbed = found();
@@ -201,8 +198,7 @@ TEST_F(RunControl, CellsWithoutVolumeAndUnchosenSystemsAreRefusedClearly) {
 TEST_F(RunControl, RatioAtTheLimitDependsOnTheStoredBits) {
   // The doubled cells print V/Vo 2.00, but their stored volumes differ in the last bits: with a
   // limit of exactly 2 the four whose ratio is not above it stay, and below 2 none does.
-  enter_cell(kCubic, {"4", "4", "4", "90", "90", "90"});
-  tk.type(control::Edit9, "1");
+  enter_cubic_example();
   tk.type(control::Edit11, "2");
   run();
   const auto at_limit = found();

@@ -165,10 +165,13 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
       const double c = (vp.x * vq.x + vp.y * vq.y + vp.z * vq.z) / (vp.length * vq.length);
       bool right_gamma = false;
       bool hex_gamma = false;
-      if (std::fabs(c) <= right_bound || std::fabs(c + 0.5) <= right_bound) {
-        const real48 cosine = test.pair_cosine(p, q);
-        if (std::fabs(cosine) < 1.0L) {
-          const long double gamma = stored_angle(cosine);
+      const bool near_right_or_hex =
+          std::fabs(c) <= right_bound || std::fabs(c + 0.5) <= right_bound;
+      real48 cos_gamma;
+      if (near_right_or_hex) {
+        cos_gamma = test.pair_cosine(p, q);
+        if (std::fabs(cos_gamma) < 1.0L) {
+          const long double gamma = stored_angle(cos_gamma);
           right_gamma = std::fabs(gamma - 90.0L) < tol.angle;
           hex_gamma = std::fabs(gamma - 120.0L) < tol.angle;
         }
@@ -196,16 +199,16 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
       }
       if (thirds->empty()) continue;
       set_row(t, 1, vectors[q]);
-      const real48 cos_gamma = test.pair_cosine(p, q);
+      if (!near_right_or_hex) cos_gamma = test.pair_cosine(p, q);
       const long double det_limit = right_gamma ? converted_det_limit : plain_det_limit;
       for (const std::uint32_t r : *thirds) {
         const prepared_vector& vr = table.v[r];
         if (vp.odd + vq.odd + vr.odd == 0) continue;
         const std::int64_t det = triple_product(vp, vq, vr);
         if (det == 0) continue;
-        const long double volume = static_cast<long double>(std::llabs(det)) * vo;
-        if (!flat && static_cast<long double>(std::llabs(det)) > det_limit &&
-            pair_product * vr.length <= kVolumeBoundValid * volume) {
+        const long double abs_det = static_cast<long double>(std::llabs(det));
+        if (!flat && abs_det > det_limit &&
+            pair_product * vr.length <= kVolumeBoundValid * abs_det * vo) {
           continue;
         }
         set_row(t, 2, vectors[r]);
