@@ -1,0 +1,117 @@
+// Arguments of quarvel-lattice: every value checked here, so the analysis sees only numbers.
+#include "lattice_options.hpp"
+
+#include <sstream>
+
+#include "lattice/number_text.hpp"
+
+namespace quarvel::cli {
+
+const char* const kLatticeUsage =
+    "usage: quarvel-lattice --cell A B C ALPHA BETA GAMMA [options]\n"
+    "       quarvel-lattice --batch FILE [--csv] [options]\n"
+    "\n"
+    "The Bravais lattice of a cell, every metric subgroup with its obliquity delta (Le Page),\n"
+    "and the derivative lattices whose symmetry only a superstructure can have.\n"
+    "\n"
+    "  --cell A B C ALPHA BETA GAMMA  the cell, in angstroms and degrees\n"
+    "  --centring P|A|B|C|I|F|R       its centring (R: rhombohedral on hexagonal axes); P\n"
+    "  --delta DEG                    largest obliquity of a two-fold axis; 3\n"
+    "  --max-index N                  derivative lattices of index 2..N (N from 1 to 10); 1\n"
+    "  --basis \"U V W; U V W; U V W\"  the lattice type of the cell three lattice vectors span\n"
+    "                                 and whether it is the same lattice or a superlattice\n"
+    "  --json                         one JSON object instead of the table\n"
+    "  --batch FILE                   one cell a line: [P|A|B|C|I|F|R] A B C ALPHA BETA GAMMA,\n"
+    "                                 '#' starts a comment; one JSON object a line\n"
+    "  --csv                          with --batch: CSV, one row a cell, instead of JSON\n"
+    "  --version                      print the version\n"
+    "  --help                         print this text\n";
+
+std::optional<lattice::imat3> parse_basis(const std::string& text) {
+  lattice::imat3 m{};
+  std::istringstream rows(text);
+  std::string row_text;
+  int row = 0;
+  while (std::getline(rows, row_text, ';')) {
+    if (row == 3) return std::nullopt;
+    std::istringstream words(row_text);
+    std::string word;
+    int column = 0;
+    while (words >> word) {
+      std::optional<int> value = lattice::parse_integer(word);
+      if (!value || column == 3) return std::nullopt;
+      m[3 * row + column++] = *value;
+    }
+    if (column != 3) return std::nullopt;
+    ++row;
+  }
+  if (row != 3) return std::nullopt;
+  return m;
+}
+
+lattice_parse_outcome parse_lattice_arguments(const std::vector<std::string>& arguments) {
+  lattice_parse_outcome out;
+  lattice_command& c = out.command;
+  auto fail = [&](std::string message) {
+    out.error = std::move(message);
+    return out;
+  };
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& option = arguments[i];
+    auto needs = [&](std::size_t count) { return i + count < arguments.size(); };
+    if (option == "--help") {
+      c.help = true;
+    } else if (option == "--version") {
+      c.version = true;
+    } else if (option == "--json") {
+      c.json = true;
+    } else if (option == "--csv") {
+      c.csv = true;
+    } else if (option == "--cell") {
+      if (!needs(6)) return fail("--cell needs six numbers: a b c alpha beta gamma");
+      double p[6];
+      for (int k = 0; k < 6; ++k) {
+        std::optional<double> x = lattice::parse_number(arguments[i + 1 + k]);
+        if (!x) return fail("--cell: '" + arguments[i + 1 + k] + "' is not a number");
+        p[k] = *x;
+      }
+      c.cell = lattice::cell{p[0], p[1], p[2], p[3], p[4], p[5]};
+      i += 6;
+    } else if (option == "--centring") {
+      if (!needs(1) || !lattice::parse_centring(arguments[i + 1], c.analysis.centring_type))
+        return fail("--centring needs one of P, A, B, C, I, F, R");
+      ++i;
+    } else if (option == "--delta") {
+      std::optional<double> x = needs(1) ? lattice::parse_number(arguments[i + 1]) : std::nullopt;
+      if (!x || *x <= 0 || *x > 45)
+        return fail("--delta needs a number of degrees above 0 and at most 45");
+      c.analysis.delta_limit = *x;
+      ++i;
+    } else if (option == "--max-index") {
+      std::optional<int> n = needs(1) ? lattice::parse_integer(arguments[i + 1]) : std::nullopt;
+      if (!n || *n < 1 || *n > lattice::kLargestIndex)
+        return fail("--max-index needs a whole number from 1 to 10");
+      c.analysis.max_index = *n;
+      ++i;
+    } else if (option == "--basis") {
+      if (!needs(1)) return fail("--basis needs three rows of three integers");
+      c.basis = parse_basis(arguments[i + 1]);
+      if (!c.basis)
+        return fail("--basis: '" + arguments[i + 1] +
+                    "' is not three rows of three integers separated by ';'");
+      ++i;
+    } else if (option == "--batch") {
+      if (!needs(1)) return fail("--batch needs a file name");
+      c.batch_file = arguments[++i];
+    } else {
+      return fail("unknown argument '" + option + "'");
+    }
+  }
+  if (c.help || c.version) return out;
+  if (c.cell.has_value() == !c.batch_file.empty()) return fail("give either --cell or --batch");
+  if (c.csv && c.batch_file.empty()) return fail("--csv goes with --batch");
+  if (c.basis && !c.batch_file.empty()) return fail("--basis goes with --cell");
+  return out;
+}
+
+}  // namespace quarvel::cli

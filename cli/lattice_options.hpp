@@ -1,0 +1,35 @@
+// The command line of quarvel-lattice, parsed without running the analysis.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lattice/analysis.hpp"
+
+namespace quarvel::cli {
+
+struct lattice_command {
+  std::optional<lattice::cell> cell;  // --cell a b c alpha beta gamma
+  lattice::analysis_options analysis;
+  std::optional<lattice::imat3> basis;  // --basis "u v w; u v w; u v w"
+  std::string batch_file;               // --batch FILE: one cell per line
+  bool json = false;
+  bool csv = false;
+  bool help = false;
+  bool version = false;
+};
+
+struct lattice_parse_outcome {
+  lattice_command command;
+  std::string error;  // empty when the arguments are sound
+};
+
+lattice_parse_outcome parse_lattice_arguments(const std::vector<std::string>& arguments);
+
+// "u v w; u v w; u v w": three rows of three integers.
+std::optional<lattice::imat3> parse_basis(const std::string& text);
+
+extern const char* const kLatticeUsage;
+
+}  // namespace quarvel::cli

@@ -1,0 +1,70 @@
+// The analysis as a whole: the input lattice's metric subgroups, then its derivative lattices.
+#include "lattice/analysis.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "lattice/derivative_lattices.hpp"
+#include "lattice/lattice_entry.hpp"
+#include "lattice/metric.hpp"
+#include "lattice/metric_subgroups.hpp"
+#include "lattice/reduction.hpp"
+#include "lattice/two_folds.hpp"
+
+namespace lattice {
+
+namespace {
+
+void check(const analysis_options& options) {
+  if (!std::isfinite(options.delta_limit) || options.delta_limit <= 0 || options.delta_limit > 45)
+    throw lattice_error("the delta limit must be a number of degrees above 0 and at most 45");
+  if (options.max_index < 1 || options.max_index > kLargestIndex)
+    throw lattice_error("the largest index must be a whole number from 1 to 10");
+}
+
+}  // namespace
+
+analysis analyse(const cell& input, const analysis_options& options) {
+  check(options);
+  analysis result;
+  result.input = input;
+  result.centring_type = options.centring_type;
+  result.delta_limit = options.delta_limit;
+  dmat3 g_input = metric_of(input);
+  result.input_volume = volume_of(g_input);
+  reduced_basis reduced = reduce_cell(input, options.centring_type);
+  result.reduced = cell_of(reduced.metric);
+  result.reduced_matrix = reduced.basis;
+  std::vector<imat3> rotations = lattice_rotation_group(reduced.metric, options.delta_limit);
+  for (const metric_subgroup& s : metric_subgroups(reduced.metric, rotations))
+    result.lattices.push_back(entry_of(s, reduced, 1));
+  for (int index = 2; index <= options.max_index; ++index)
+    for (lattice_entry& e : derivative_entries(reduced, rotations, index, options.delta_limit))
+      result.lattices.push_back(std::move(e));
+  return result;
+}
+
+basis_verdict judge_basis(const cell& input, const analysis_options& options, const imat3& rows) {
+  check(options);
+  if (determinant(rows) == 0)
+    throw lattice_error("the basis vectors are coplanar: their determinant is 0");
+  dmat3 g_input = metric_of(input);
+  reduced_basis reduced = reduce_cell(input, options.centring_type);
+  // The vectors in the reduced basis of the input lattice; integers, as they are lattice vectors.
+  rational_matrix in_reduced = multiply(rational_matrix::from_int(rows), inverse(reduced.basis));
+  if (!in_reduced.is_integer())
+    throw lattice_error("the basis vectors are not all vectors of the lattice");
+  imat3 h;
+  for (int i = 0; i < 9; ++i) h[i] = static_cast<int>(in_reduced.num[i]);
+  derivative_lattice d = derivative_lattice_of(reduced.metric, h, options.delta_limit);
+  basis_verdict v;
+  v.spanned = cell_of(transformed(g_input, rows));
+  v.volume_ratio = std::abs(determinant(rows));
+  v.index = std::abs(determinant(h));
+  v.bravais = d.holohedry.setting.type;
+  v.delta = d.holohedry.delta;
+  v.same_lattice = maps_lattice_onto_itself(d);
+  return v;
+}
+
+}  // namespace lattice

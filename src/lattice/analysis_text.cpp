@@ -1,0 +1,75 @@
+// The analysis as a table and as CSV rows.
+#include "lattice/analysis_output.hpp"
+#include "lattice/number_text.hpp"
+
+namespace lattice {
+
+namespace {
+
+std::string pad(std::string text, std::size_t width) {
+  if (text.size() < width) text.insert(0, width - text.size(), ' ');
+  return text;
+}
+
+std::string cell_columns(const cell& c) {
+  std::string text;
+  for (double x : {c.a, c.b, c.c}) text += pad(fixed(x, 4), 10);
+  for (double x : {c.alpha, c.beta, c.gamma}) text += pad(fixed(x, 3), 9);
+  return text;
+}
+
+std::string cell_csv(const cell& c) {
+  std::string text;
+  for (double x : c.parameters()) text += "," + compact(x);
+  return text;
+}
+
+}  // namespace
+
+std::string analysis_text(const analysis& a, const basis_verdict* basis) {
+  std::string out;
+  out += "Input cell    " + cell_columns(a.input) + "  " +
+         std::string(centring_name(a.centring_type)) + "  V = " + fixed(a.input_volume, 3) + "\n";
+  out += "Reduced cell  " + cell_columns(a.reduced) + "  " +
+         change_of_basis_text(a.reduced_matrix) + "\n";
+  out += "Delta limit   " + fixed(a.delta_limit, 3) + " deg\n\n";
+  out +=
+      "Index Type System        Delta(deg)         a         b         c    alpha     beta    "
+      "gamma    V/Vo  Change of basis        Verdict\n";
+  for (const lattice_entry& e : a.lattices) {
+    std::string system(system_name(system_of(e.bravais)));
+    system.resize(13, ' ');
+    std::string change = change_of_basis_text(e.matrix);
+    if (change.size() < 22) change.resize(22, ' ');
+    out += pad(std::to_string(e.index), 5) + "  " + std::string(bravais_name(e.bravais)) + "  " +
+           system + pad(fixed(e.delta, 4), 11) + cell_columns(e.conventional) +
+           pad(fixed(e.volume_ratio, 3), 8) + "  " + change + " " + e.verdict() + "\n";
+    out += "              ideal             " + cell_columns(e.ideal) + "\n";
+    if (e.rhombohedral)
+      out += "              rhombohedral axes " + cell_columns(*e.rhombohedral) + "\n";
+  }
+  if (basis) {
+    out += "\nBasis spans   " + cell_columns(basis->spanned) +
+           "  V/Vo = " + fixed(basis->volume_ratio, 3) + "\n";
+    out += "              " + std::string(bravais_name(basis->bravais)) + ", delta " +
+           fixed(basis->delta, 4) + " deg: " + basis->verdict() + "\n";
+  }
+  return out;
+}
+
+std::string csv_header() {
+  return "line,input_a,input_b,input_c,input_alpha,input_beta,input_gamma,centring,bravais,system,"
+         "delta,a,b,c,alpha,beta,gamma,volume_ratio,change_of_basis\n";
+}
+
+std::string csv_row(int line_number, const analysis& a) {
+  const lattice_entry& top = a.lattices.front();
+  return std::to_string(line_number) + cell_csv(a.input) + "," +
+         std::string(centring_name(a.centring_type)) + "," +
+         std::string(bravais_name(top.bravais)) + "," +
+         std::string(system_name(system_of(top.bravais))) + "," + compact(top.delta) +
+         cell_csv(top.conventional) + "," + compact(top.volume_ratio) + ",\"" +
+         change_of_basis_text(top.matrix) + "\"\n";
+}
+
+}  // namespace lattice

@@ -1,0 +1,65 @@
+// Cells, deviations and changes of basis of a listed lattice.
+#include "lattice/lattice_entry.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "lattice/metric.hpp"
+
+namespace lattice {
+
+namespace {
+
+// Obverse rhombohedral axes from hexagonal ones (International Tables A, table 5.1.3.1):
+// a_r = (2a+b+c)/3, b_r = (-a+b+c)/3, c_r = (-a-2b+c)/3.
+const rational_matrix kHexagonalToRhombohedral{{2, 1, 1, -1, 1, 1, -1, -2, 1}, 3};
+
+void set_deviations(lattice_entry& e) {
+  auto x = e.conventional.parameters(), y = e.ideal.parameters();
+  for (int i = 0; i < 3; ++i)
+    e.length_deviation = std::max(e.length_deviation, std::abs(x[i] - y[i]));
+  for (int i = 3; i < 6; ++i)
+    e.angle_deviation = std::max(e.angle_deviation, std::abs(x[i] - y[i]));
+}
+
+// Of the settings equivalent under the group (C Wᵀ for W in it), the one whose change of basis
+// from the input axes is nearest the identity, so that a cell already in its conventional
+// setting keeps its axes.
+imat3 setting_nearest_input(const metric_subgroup& s, const rational_matrix& lattice_basis) {
+  imat3 best = s.setting.basis;
+  long long best_trace = 0;
+  bool first = true;
+  for (const imat3& w : s.rotations) {
+    imat3 candidate = multiply(s.setting.basis, transpose(w));
+    rational_matrix m = multiply(rational_matrix::from_int(candidate), lattice_basis);
+    long long trace = (m.num[0] + m.num[4] + m.num[8]) * 24 / m.den;
+    if (first || trace > best_trace) best = candidate, best_trace = trace, first = false;
+  }
+  return best;
+}
+
+}  // namespace
+
+lattice_entry entry_of(const metric_subgroup& s, const reduced_basis& lattice, int index) {
+  lattice_entry e;
+  e.index = index;
+  e.bravais = s.setting.type;
+  e.delta = s.delta;
+  imat3 setting = setting_nearest_input(s, lattice.basis);
+  dmat3 basis = to_real(setting);
+  e.conventional = cell_of(transformed(lattice.metric, basis));
+  e.ideal = cell_of(transformed(s.ideal_metric, basis));
+  set_deviations(e);
+  e.matrix = multiply(rational_matrix::from_int(setting), lattice.basis);
+  auto [num, den] = determinant(e.matrix);
+  e.volume_ratio = std::abs(static_cast<double>(num) / static_cast<double>(den));
+  if (e.bravais == bravais_type::hR) {
+    dmat3 rhombohedral =
+        multiply(kHexagonalToRhombohedral, rational_matrix::from_int(setting)).to_real();
+    e.rhombohedral = cell_of(transformed(lattice.metric, rhombohedral));
+    e.rhombohedral_ideal = cell_of(transformed(s.ideal_metric, rhombohedral));
+  }
+  return e;
+}
+
+}  // namespace lattice

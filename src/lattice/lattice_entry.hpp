@@ -1,0 +1,14 @@
+// One listed lattice: a metric subgroup carried back to the user's cell.
+#pragma once
+
+#include "lattice/analysis.hpp"
+#include "lattice/metric_subgroups.hpp"
+#include "lattice/reduction.hpp"
+
+namespace lattice {
+
+// `lattice` is the reduced basis of the lattice the subgroup belongs to, its rows in the input
+// axes; `index` that lattice's index in the input lattice.
+lattice_entry entry_of(const metric_subgroup& s, const reduced_basis& lattice, int index);
+
+}  // namespace lattice

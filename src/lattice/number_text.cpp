@@ -1,0 +1,43 @@
+// Numbers through std::to_chars and std::from_chars, which never consult the locale.
+#include "lattice/number_text.hpp"
+
+#include <charconv>
+#include <cmath>
+
+namespace lattice {
+
+std::string fixed(double x, int decimals) {
+  char buffer[64];
+  double rounded_away = std::abs(x) < 0.5 * std::pow(10.0, -decimals) ? 0.0 : x;
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded_away,
+                              std::chars_format::fixed, decimals);
+  return std::string(buffer, result.ptr);
+}
+
+std::string compact(double x) {
+  std::string text = fixed(x, 6);
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+  }
+  return text == "-0" ? "0" : text;
+}
+
+std::optional<double> parse_number(std::string_view text) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  double value = 0;
+  auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
+std::optional<int> parse_integer(std::string_view text) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  int value = 0;
+  auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace lattice

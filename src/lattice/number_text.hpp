@@ -1,0 +1,19 @@
+// Locale-free number text for the analysis's output and input.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lattice {
+
+// Fixed-point with `decimals` digits, "." always the decimal point; -0 printed as 0.
+std::string fixed(double x, int decimals);
+// At most six decimals, trailing zeros dropped: 4, 4.5, 0.333333.
+std::string compact(double x);
+// A whole number or a decimal in the C syntax (exponent allowed); nothing for anything else,
+// including nan and inf and trailing characters.
+std::optional<double> parse_number(std::string_view text);
+std::optional<int> parse_integer(std::string_view text);
+
+}  // namespace lattice

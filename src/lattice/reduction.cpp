@@ -1,0 +1,43 @@
+// Centred to primitive, then Niggli reduction with its change of basis (gemmi's algorithms).
+#include "lattice/reduction.hpp"
+
+#include <cmath>
+
+#include "lattice/gemmi_bridge.hpp"
+#include "lattice/metric.hpp"
+
+namespace lattice {
+
+rational_matrix primitive_basis(centring c) {
+  static constexpr char kLetters[] = {'P', 'A', 'B', 'C', 'I', 'F', 'R'};
+  rational_matrix rows = rational_matrix::from_int(
+      gemmi_bridge::centred_to_primitive_rows(kLetters[static_cast<int>(c)]));
+  rows.den = gemmi_bridge::kDenominator;
+  rows = normalised(rows);
+  // Keep the primitive basis right-handed so that every later determinant is positive.
+  if (determinant(rows).first < 0)
+    for (auto& x : rows.num) x = -x;
+  return rows;
+}
+
+reduced_basis niggli_reduce(const dmat3& g) {
+  double epsilon = 1e-5 * std::cbrt(determinant(g));
+  rational_matrix basis = rational_matrix::from_int(gemmi_bridge::niggli_basis_rows(g, epsilon));
+  basis.den = gemmi_bridge::kDenominator;
+  basis = normalised(basis);
+  if (determinant(basis).first < 0)
+    for (auto& x : basis.num) x = -x;
+  // The metric is recomputed from the basis rather than taken from the Gruber vector, so that
+  // cell and change of basis agree exactly.
+  return {transformed(g, basis.to_real()), basis};
+}
+
+reduced_basis reduce_cell(const cell& c, centring centring_type) {
+  dmat3 g = metric_of(c);
+  rational_matrix to_primitive = primitive_basis(centring_type);
+  reduced_basis reduced = niggli_reduce(transformed(g, to_primitive.to_real()));
+  reduced.basis = multiply(reduced.basis, to_primitive);
+  return reduced;
+}
+
+}  // namespace lattice
