@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lattice/bravais_setting.hpp"
 #include "lattice/derivative_lattices.hpp"
 #include "lattice/lattice_entry.hpp"
 #include "lattice/metric.hpp"
@@ -61,9 +62,16 @@ basis_verdict judge_basis(const cell& input, const analysis_options& options, co
   v.spanned = cell_of(transformed(g_input, rows));
   v.volume_ratio = std::abs(determinant(rows));
   v.index = std::abs(determinant(h));
+  v.delta = d.holohedry.delta;  // the same two-fold axes, whichever lattice measures them
+  std::optional<std::vector<imat3>> on_input = rotations_in_parent(d);
+  v.same_lattice = on_input.has_value();
   v.bravais = d.holohedry.setting.type;
-  v.delta = d.holohedry.delta;
-  v.same_lattice = maps_lattice_onto_itself(d);
+  // A centred cell of the input lattice: the type is the input lattice's under that symmetry
+  // (the C cell of an mC lattice is mC, not the mP of its primitive sub-lattice).
+  if (on_input)
+    if (auto setting =
+            conventional_setting_of(*on_input, averaged_metric(reduced.metric, *on_input)))
+      v.bravais = setting->type;
   return v;
 }
 

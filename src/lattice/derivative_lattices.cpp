@@ -42,9 +42,14 @@ derivative_lattice derivative_lattice_of(const dmat3& g, const imat3& h, double 
           lattice_holohedry(reduced.metric, rotations)};
 }
 
-bool maps_lattice_onto_itself(const derivative_lattice& d) {
-  return std::all_of(d.holohedry.rotations.begin(), d.holohedry.rotations.end(),
-                     [&](const imat3& w) { return in_parent_axes(w, d.in_parent).has_value(); });
+std::optional<std::vector<imat3>> rotations_in_parent(const derivative_lattice& d) {
+  std::vector<imat3> result;
+  for (const imat3& w : d.holohedry.rotations) {
+    std::optional<imat3> p = in_parent_axes(w, d.in_parent);
+    if (!p) return std::nullopt;
+    result.push_back(*p);
+  }
+  return result;
 }
 
 bool symmetry_within_parent(const derivative_lattice& d) {

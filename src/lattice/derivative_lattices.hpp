@@ -1,6 +1,7 @@
 // Sub-lattices with a symmetry the lattice itself lacks: what only a superstructure can have.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "lattice/analysis.hpp"
@@ -24,6 +25,11 @@ derivative_lattice derivative_lattice_of(const dmat3& g, const imat3& h, double 
 // True when every rotation of the sub-lattice maps the parent lattice onto itself: the
 // sub-lattice's cell is a centred cell of the parent, with no reflection the parent lacks.
 bool maps_lattice_onto_itself(const derivative_lattice& d);
+
+// The sub-lattice's rotations on the parent's coordinates when every one maps the parent lattice
+// onto itself (the sub-lattice's cell is then a centred cell of the parent, with no reflection
+// the parent lacks); nothing otherwise.
+std::optional<std::vector<imat3>> rotations_in_parent(const derivative_lattice& d);
 
 // True when, besides, every such rotation is one of the parent's own.
 bool symmetry_within_parent(const derivative_lattice& d);
