@@ -102,20 +102,18 @@ rotation_group::rotation_group(std::vector<imat3> elements) : elements_(std::mov
     }
 }
 
-subgroup_mask rotation_group::closure(subgroup_mask generators) const {
+subgroup_mask rotation_group::closure(std::size_t first, std::size_t second) const {
+  // In a finite group, the products of the elements found so far with the generators reach
+  // every element of the generated subgroup.
   std::size_t n = elements_.size();
-  subgroup_mask group = generators | 1u;
-  for (bool grew = true; grew;) {
-    grew = false;
-    for (std::size_t i = 0; i < n; ++i) {
-      if (!(group >> i & 1u)) continue;
-      for (std::size_t j = 0; j < n; ++j) {
-        if (!(group >> j & 1u)) continue;
-        subgroup_mask bit = 1u << product_[i * n + j];
-        if (!(group & bit)) group |= bit, grew = true;
-      }
+  std::uint8_t found[32] = {0};
+  std::size_t count = 1;
+  subgroup_mask group = 1u;
+  for (std::size_t k = 0; k < count; ++k)
+    for (std::size_t g : {first, second}) {
+      std::uint8_t p = product_[found[k] * n + g];
+      if (!(group >> p & 1u)) group |= 1u << p, found[count++] = p;
     }
-  }
   return group;
 }
 
@@ -126,7 +124,7 @@ std::vector<subgroup_mask> rotation_group::subgroups() const {
   std::size_t n = elements_.size();
   for (std::size_t i = 0; i < n; ++i)
     for (std::size_t j = i; j < n; ++j) {
-      subgroup_mask g = closure((1u << i) | (1u << j));
+      subgroup_mask g = closure(i, j);
       if (std::find(found.begin(), found.end(), g) == found.end()) found.push_back(g);
     }
   return found;

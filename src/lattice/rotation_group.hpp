@@ -36,7 +36,7 @@ class rotation_group {
   std::vector<imat3> members(subgroup_mask mask) const;
 
  private:
-  subgroup_mask closure(subgroup_mask generators) const;
+  subgroup_mask closure(std::size_t first, std::size_t second) const;
   std::vector<imat3> elements_;
   std::vector<std::uint8_t> product_;  // product_[i * n + j] = index of elements[i] * elements[j]
 };
