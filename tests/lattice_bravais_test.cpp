@@ -66,6 +66,11 @@ TEST_P(BravaisTypes, ExactLatticeInRandomSettingsHasItsTypeAtZeroDelta) {
     expect_conventional(top, example);
     expect_same_cell(top.conventional, top.ideal, 1e-6);
     EXPECT_EQ(static_cast<int>(a.lattices.size()), example.subgroup_count);
+    // Its Niggli cell, given as the input, is the same lattice.
+    analysis from_reduced = analyse(a.reduced, {});
+    EXPECT_EQ(from_reduced.lattices.front().bravais, example.type);
+    EXPECT_EQ(from_reduced.lattices.size(), a.lattices.size());
+    expect_same_cell(from_reduced.lattices.front().ideal, top.ideal, 1e-6);
     for (const lattice_entry& e : a.lattices) {
       EXPECT_EQ(e.index, 1);
       EXPECT_LT(e.delta, 1e-5);  // acos near 1 leaves about 1e-6°
