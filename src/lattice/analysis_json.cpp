@@ -13,7 +13,11 @@ void write_cell(json_writer& w, const cell& c) {
 
 void write_matrix(json_writer& w, const rational_matrix& m) {
   w.begin_array();
-  for (int i = 0; i < 3; ++i) w.numbers({m.at(3 * i), m.at(3 * i + 1), m.at(3 * i + 2)});
+  for (int i = 0; i < 3; ++i) {
+    w.begin_array();
+    for (int j = 0; j < 3; ++j) w.exact(m.at(3 * i + j));
+    w.end_array();
+  }
   w.end_array();
 }
 

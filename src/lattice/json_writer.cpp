@@ -95,6 +95,12 @@ json_writer& json_writer::value(double number) {
   return *this;
 }
 
+json_writer& json_writer::exact(double number) {
+  separate();
+  out_ += shortest(number);
+  return *this;
+}
+
 json_writer& json_writer::value(int number) {
   separate();
   out_ += std::to_string(number);

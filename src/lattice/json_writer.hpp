@@ -16,7 +16,8 @@ class json_writer {
   json_writer& key(std::string_view name);
   json_writer& value(std::string_view text);
   json_writer& value(const char* text) { return value(std::string_view(text)); }
-  json_writer& value(double number);
+  json_writer& value(double number);  // six decimals at most
+  json_writer& exact(double number);  // every digit needed to read it back
   json_writer& value(int number);
   json_writer& value(bool flag);
   json_writer& null();

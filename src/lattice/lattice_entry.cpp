@@ -27,13 +27,12 @@ void set_deviations(lattice_entry& e) {
 // setting keeps its axes.
 imat3 setting_nearest_input(const metric_subgroup& s, const rational_matrix& lattice_basis) {
   imat3 best = s.setting.basis;
-  long long best_trace = 0;
-  bool first = true;
+  double best_trace = -1e300;
   for (const imat3& w : s.rotations) {
     imat3 candidate = multiply(s.setting.basis, transpose(w));
     rational_matrix m = multiply(rational_matrix::from_int(candidate), lattice_basis);
-    long long trace = (m.num[0] + m.num[4] + m.num[8]) * 24 / m.den;
-    if (first || trace > best_trace) best = candidate, best_trace = trace, first = false;
+    double trace = m.at(0) + m.at(4) + m.at(8);
+    if (trace > best_trace) best = candidate, best_trace = trace;
   }
   return best;
 }

@@ -51,6 +51,39 @@ candidate obtuse(const candidate& x, const dmat3& g) {
   return make(negated(row(x.basis, 0)), negated(row(x.basis, 1)), row(x.basis, 2), g);
 }
 
+// The class modulo 2 of (p, q) coordinates of the vectors a with (a + b)/2 a lattice vector:
+// that of 2w - b for any w with h·w = 1 (b = u, with u·h = 2).
+std::array<int, 2> centring_class(const ivec3& u, const ivec3& h, const ivec3& p, const ivec3& q) {
+  ivec3 normal = cross(p, q);  // parallel to h: (p, q) spans the plane
+  ivec3 a0 = combination(2, unit_completion(h), -1, u);
+  // a0 = s p + t q: s and t from the components perpendicular to q and to p.
+  int norm = dot(normal, normal);
+  int s = dot(cross(a0, q), normal) / norm;
+  int t = dot(cross(p, a0), normal) / norm;
+  return {((s % 2) + 2) % 2, ((t % 2) + 2) % 2};
+}
+
+// Cells (a, b, c) with a, c short vectors of the plane lattice (p, q), β obtuse, each replaced by
+// a + c, b, c when that is obtuse with a smaller β; for mC only those with the centring on ab.
+std::vector<candidate> candidate_cells(const ivec3& u, const ivec3& p, const ivec3& q,
+                                       const std::array<int, 2>* centring, const dmat3& g) {
+  std::vector<candidate> candidates;
+  for (int i = -2; i <= 2; ++i)
+    for (int j = -2; j <= 2; ++j)
+      for (int k = -2; k <= 2; ++k)
+        for (int l = -2; l <= 2; ++l) {
+          if (std::abs(i * l - j * k) != 1) continue;
+          if (centring && ((i - (*centring)[0]) % 2 != 0 || (j - (*centring)[1]) % 2 != 0))
+            continue;
+          candidate x = obtuse(make(combination(i, p, j, q), u, combination(k, p, l, q), g), g);
+          candidate alt = make(combination(1, row(x.basis, 0), 1, row(x.basis, 2)), row(x.basis, 1),
+                               row(x.basis, 2), g);
+          candidates.push_back(
+              alt.parameters.beta >= 90 && alt.parameters.beta < x.parameters.beta ? alt : x);
+        }
+  return candidates;
+}
+
 }  // namespace
 
 conventional_setting monoclinic_setting(const imat3& two_fold, const dmat3& ideal) {
@@ -59,34 +92,10 @@ conventional_setting monoclinic_setting(const imat3& two_fold, const dmat3& idea
   if (dot(u, h) < 0) u = negated(u);
   bool centred = dot(u, h) == 2;
   auto [p, q] = gauss_reduced(plane_basis(h), ideal);
-  // For mC the vectors a of the plane with (a + b)/2 a lattice vector form one class modulo 2:
-  // that of 2w - b for any w with h·w = 1.
-  int class_p = 0, class_q = 0;
-  if (centred) {
-    ivec3 normal = cross(p, q);  // parallel to h: (p, q) spans the plane
-    ivec3 a0 = combination(2, unit_completion(h), -1, u);
-    // a0 = s p + t q: read s and t from the components perpendicular to q and p.
-    int norm = dot(normal, normal);
-    int s = dot(cross(a0, q), normal) / norm;
-    int t = dot(cross(p, a0), normal) / norm;
-    class_p = ((s % 2) + 2) % 2;
-    class_q = ((t % 2) + 2) % 2;
-  }
-  std::vector<candidate> candidates;
-  for (int i = -2; i <= 2; ++i)
-    for (int j = -2; j <= 2; ++j)
-      for (int k = -2; k <= 2; ++k)
-        for (int l = -2; l <= 2; ++l) {
-          if (std::abs(i * l - j * k) != 1) continue;
-          if (centred && ((i - class_p) % 2 != 0 || (j - class_q) % 2 != 0)) continue;
-          ivec3 a = combination(i, p, j, q), c = combination(k, p, l, q);
-          candidate x = obtuse(make(a, u, c, ideal), ideal);
-          // The cell a + c, b, c (I-centred when x is C-centred) when its β is smaller and obtuse.
-          candidate alt = make(combination(1, row(x.basis, 0), 1, row(x.basis, 2)), row(x.basis, 1),
-                               row(x.basis, 2), ideal);
-          if (alt.parameters.beta >= 90 && alt.parameters.beta < x.parameters.beta) x = alt;
-          candidates.push_back(x);
-        }
+  std::array<int, 2> centring = centring_class(u, h, p, q);
+  std::vector<candidate> candidates =
+      candidate_cells(u, p, q, centred ? &centring : nullptr, ideal);
+  // A fixed order first, so that the pairwise choice below does not depend on the enumeration.
   std::stable_sort(
       candidates.begin(), candidates.end(), [](const candidate& x, const candidate& y) {
         return std::tuple(std::abs(x.parameters.beta - 90), x.parameters.a, x.parameters.c) <

@@ -23,6 +23,12 @@ std::string compact(double x) {
   return text == "-0" ? "0" : text;
 }
 
+std::string shortest(double x) {
+  char buffer[64];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, x == 0 ? 0.0 : x);
+  return std::string(buffer, result.ptr);
+}
+
 std::optional<double> parse_number(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   double value = 0;

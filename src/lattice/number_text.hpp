@@ -11,6 +11,8 @@ namespace lattice {
 std::string fixed(double x, int decimals);
 // At most six decimals, trailing zeros dropped: 4, 4.5, 0.333333.
 std::string compact(double x);
+// The shortest text that reads back as exactly x (matrix entries such as 1/3).
+std::string shortest(double x);
 // A whole number or a decimal in the C syntax (exponent allowed); nothing for anything else,
 // including nan and inf and trailing characters.
 std::optional<double> parse_number(std::string_view text);
