@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QProgressBar>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -72,8 +71,12 @@ radio_group* qt_toolkit::radio_of(control c) const {
 
 void qt_toolkit::deliver(control c, event e) {
   if (sink_ == nullptr) return;
+  guarded([&] { sink_->dispatch(c, e); });
+}
+
+void qt_toolkit::guarded(const std::function<void()>& handler) {
   try {
-    sink_->dispatch(c, e);
+    handler();
   } catch (const std::exception& failure) {
     // The default error report: the handler has ended; its failure is shown and the program
     // goes on.
@@ -282,10 +285,13 @@ std::optional<std::string> qt_toolkit::save_dialog(control dialog) {
   return path;
 }
 
-void qt_toolkit::launch(const std::string& program, const std::vector<std::string>& arguments) {
+void qt_toolkit::launch(const std::string& program, const std::vector<std::string>& arguments,
+                        std::function<void()> failed) {
   QStringList args;
   for (const auto& a : arguments) args << to_qstring(a);
-  QProcess::startDetached(to_qstring(program), args);
+  // The report comes between two events, as a handler does, with the same error report.
+  launcher_.start(to_qstring(program), args,
+                  [this, failed = std::move(failed)] { guarded(failed); });
 }
 
 }  // namespace toolkit::qt
