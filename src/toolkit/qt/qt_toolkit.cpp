@@ -14,6 +14,7 @@
 #include "mathhkl/platform_error.hpp"
 #include "toolkit/qt/dialogs.hpp"
 #include "toolkit/qt/radio_group.hpp"
+#include "toolkit/qt/shortcuts.hpp"
 #include "toolkit/qt/text.hpp"
 #include "toolkit/qt/window_builder.hpp"
 #include "toolkit/qt/window_layout.hpp"
@@ -34,6 +35,7 @@ qt_toolkit::qt_toolkit() : window_(std::make_unique<main_window>()) {
   const deliver_fn deliver = [this](control c, event e) { this->deliver(c, e); };
   focus_ = std::make_unique<field_focus>(deliver);
   wire_events(widgets_, *focus_, deliver);
+  add_shortcuts(*window_, widgets_);
   activation_ = std::make_unique<activation_watch>(
       *window_, [this] { this->deliver(control::Form1, event::activate); });
   window_->on_close([this] {

@@ -18,6 +18,7 @@
 #include "toolkit/qt/radio_group.hpp"
 #include "toolkit/qt/text.hpp"
 #include "toolkit/qt/window_layout.hpp"
+#include "toolkit/qt/window_stretch.hpp"
 
 namespace toolkit::qt {
 namespace {
@@ -184,6 +185,8 @@ class builder {
     fixed.setPixelSize(11);
     for (const auto& l : lay::kLists) {
       auto* list = make<QListWidget>(l.id, l.parent);
+      // Two pixels of edge: at fractional scaling the viewport covers a one-pixel frame.
+      list->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       list->setGeometry(l.place.left, l.place.top, l.place.width, l.place.height);
       if (l.fixed_pitch) list->setFont(fixed);
       paint(*list, QPalette::Base, l.colour);
@@ -279,7 +282,8 @@ class builder {
     for (control c : lay::kTabOrder) chain(widgets_.widget(c));
   }
 
-  // The client area holds every panel with a two-pixel margin; the window opens at that size.
+  // The client area holds every panel with a two-pixel margin; the window opens at that size
+  // and follows a resize from there.
   void size_window() {
     int width = row_end_;
     int height = 0;
@@ -287,7 +291,8 @@ class builder {
       width = std::max(width, p.place.left + p.place.width + 2);
       height = std::max(height, p.place.top + p.place.height + 2);
     }
-    client_->setMinimumSize(width, height);
+    client_->resize(width, height);
+    new window_stretch(*client_, widgets_);
     window_.resize(width, height + window_.menuBar()->sizeHint().height());
   }
 
