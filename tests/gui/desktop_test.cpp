@@ -5,9 +5,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTest>
 
 #include "shown_toolkit.hpp"
+#include "window_driver.hpp"
 
 namespace toolkit::qt {
 
@@ -33,6 +35,7 @@ class desktop_test : public QObject {
   void menu_shortcuts_run_their_items();
   void run_key_leaves_the_field_before_it_clicks();
   void escape_presses_abort_and_releases_it();
+  void full_list_shows_the_status_line_under_it();
 };
 
 void desktop_test::resizing_grows_the_two_lists_only_data() {
@@ -144,6 +147,29 @@ void desktop_test::escape_presses_abort_and_releases_it() {
   QVERIFY(s.tk.down(control::SpeedButton1));
   QTest::keyClick(&s.tk.window(), Qt::Key_Escape);
   QVERIFY(!abort->isChecked());
+}
+
+void desktop_test::full_list_shows_the_status_line_under_it() {
+  quarvel::program p;
+  quarvel::gui::window_driver user(p);
+  QVERIFY(user.start());
+  const QSize written = p.window().size();
+  user.click(control::BitBtn2);
+  user.pick(control::ListBox3, 0);  // "Cubic"
+  for (control edge : {control::Edit3, control::Edit4, control::Edit5}) {
+    user.type(edge, QStringLiteral("4"));
+  }
+  user.answer(QMessageBox::Ok);
+  user.click(control::BitBtn6);
+
+  QCOMPARE(user.boxes(), QStringList{QStringLiteral("Too many found cells!!")});
+  auto* status = p.window().findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+  QVERIFY(status->isVisible());
+  QVERIFY(status->currentMessage().startsWith(QStringLiteral("The list is full: 500 found cells")));
+  QCOMPARE(p.window().size(), written);
+  auto* list = user.find<QListWidget>(control::ListBox4);
+  QCOMPARE(list->count(), 500);
+  QTRY_VERIFY(list->mapTo(&p.window(), QPoint(0, list->height())).y() <= status->y());
 }
 
 }  // namespace toolkit::qt

@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include "mathhkl/platform_error.hpp"
@@ -112,6 +113,9 @@ std::string qt_toolkit::text(control c) const {
   if (const auto* edit = qobject_cast<const QLineEdit*>(w)) return to_std(edit->text());
   if (const auto* label = qobject_cast<const QLabel*>(w)) return to_std(label->text());
   if (const auto* button = qobject_cast<const QAbstractButton*>(w)) return to_std(button->text());
+  if (const auto* status = qobject_cast<const QStatusBar*>(w)) {
+    return to_std(status->currentMessage());
+  }
   return to_std(w->windowTitle());
 }
 
@@ -126,6 +130,8 @@ void qt_toolkit::set_text(control c, std::string_view text) {
     label->adjustSize();
   } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
     button->setText(value);
+  } else if (auto* status = qobject_cast<QStatusBar*>(w)) {
+    status->showMessage(value);
   } else {
     w->setWindowTitle(value);
   }

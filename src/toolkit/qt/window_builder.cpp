@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QToolButton>
@@ -113,6 +114,7 @@ class builder {
     add_progress_bar();
     add_file_name_label();
     add_menu();
+    add_status_line();
     set_tab_order();
     size_window();
     // With every panel hidden, the first control that can take the focus is "Keyboard".
@@ -265,6 +267,16 @@ class builder {
     for (const auto& item : lay::kMenuBarCommands) {
       add_action(*item.id, bar->addAction(to_qstring(item.caption)));
     }
+  }
+
+  // Below the panels, shown only when it has something to say, so that the window keeps its
+  // written size.
+  void add_status_line() {
+    QStatusBar* line = window_.statusBar();
+    line->setObjectName(object_name(control::StatusBar1));
+    line->setSizeGripEnabled(false);
+    line->hide();
+    widgets_.add(control::StatusBar1, line);
   }
 
   void add_action(control id, QAction* action) {
