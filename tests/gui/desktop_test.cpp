@@ -36,6 +36,7 @@ class desktop_test : public QObject {
   void run_key_leaves_the_field_before_it_clicks();
   void escape_presses_abort_and_releases_it();
   void full_list_shows_the_status_line_under_it();
+  void window_shows_the_icon_without_an_image_plugin();
 };
 
 void desktop_test::resizing_grows_the_two_lists_only_data() {
@@ -170,6 +171,13 @@ void desktop_test::full_list_shows_the_status_line_under_it() {
   auto* list = user.find<QListWidget>(control::ListBox4);
   QCOMPARE(list->count(), 500);
   QTRY_VERIFY(list->mapTo(&p.window(), QPoint(0, list->height())).y() <= status->y());
+}
+
+void desktop_test::window_shows_the_icon_without_an_image_plugin() {
+  quarvel::program p;
+  const QIcon icon = p.window().windowIcon();
+  QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+  QVERIFY(!icon.pixmap(QSize(48, 48)).isNull());
 }
 
 }  // namespace toolkit::qt
