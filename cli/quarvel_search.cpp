@@ -1,6 +1,7 @@
 // quarvel-search: the search of the Run button from the command line.
 #include <iostream>
 
+#include "quarvel_version.hpp"
 #include "search_options.hpp"
 #include "search_session.hpp"
 
@@ -13,6 +14,10 @@ int main(int argc, char** argv) {
   }
   if (parsed.options.help) {
     std::cout << kUsage;
+    return 0;
+  }
+  if (parsed.options.version) {
+    std::cout << "quarvel-search " << quarvel::kVersion << '\n';
     return 0;
   }
   const session_result result = run_search(parsed.options);

@@ -41,6 +41,7 @@ Options:
   --save-cell FILE  save the starting cell as a Lanfit cell file after the search; ".cry" is
                     appended unless the name contains it
   --help            this text
+  --version         the program's version
 
 A cell whose angles are all right but whose edges fit no pattern is started as orthorhombic.
 A found cell that matches a solution of the last summary read shows that solution's number
@@ -115,6 +116,8 @@ parse_outcome parse_arguments(const std::vector<std::string>& arguments) {
     };
     if (arg == "--help" || arg == "-h") {
       o.help = true;
+    } else if (arg == "--version") {
+      o.version = true;
     } else if (arg == "--cell") {
       if (i + 6 >= arguments.size())
         return fail("--cell needs six numbers: A B C ALPHA BETA GAMMA");
@@ -161,7 +164,7 @@ parse_outcome parse_arguments(const std::vector<std::string>& arguments) {
       return fail("unknown argument '" + arg + "'");
     }
   }
-  if (o.help) return out;
+  if (o.help || o.version) return out;
   if (std::string error = combination_error(o); !error.empty()) return fail(std::move(error));
   return out;
 }

@@ -25,6 +25,7 @@ struct search_options {
   bool repeat = false;
   std::vector<int> systems;  // target-list items 1..6; empty means "All"
   bool help = false;
+  bool version = false;
 };
 
 struct parse_outcome {

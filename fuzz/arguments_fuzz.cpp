@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
   }
   const quarvel::cli::parse_outcome out = quarvel::cli::parse_arguments(arguments);
-  if (!out.error.empty() || out.options.help) return 0;
+  if (!out.error.empty() || out.options.help || out.options.version) return 0;
   check_accepted(out.options);
   if (out.options.cell) check_search(out.options);
   return 0;

@@ -120,6 +120,7 @@ TEST(QuarvelSearch, BadArgumentsAreRefusedWithAReason) {
   };
   for (const auto& c : cases) EXPECT_EQ(parse_arguments(c.args).error, c.error);
   EXPECT_TRUE(parse_arguments({"--help"}).options.help);
+  EXPECT_TRUE(parse_arguments({"--version"}).options.version);
   EXPECT_EQ(parse_arguments({"--cell", "1", "2", "3", "90", "90", "90", "--systems",
                              "Hexagonal,rhomboedral,hexagonal"})
                 .options.systems,

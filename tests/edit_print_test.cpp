@@ -36,7 +36,22 @@ TEST_F(EditPrint, ReportHoldsCaptionsHeadingsAndEveryFoundLine) {
   EXPECT_EQ(head, expected_head);
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 6, lines.end()), found());
   EXPECT_TRUE(launched());
+  EXPECT_TRUE(tk.messages().empty());
   EXPECT_EQ(folder.file_count(), 1);
+}
+
+TEST_F(EditPrint, OpenerThatFailsNamesTheReportItWrote) {
+  enter_cubic_example();
+  run();
+  tk.fail_launches();
+  edit_print();
+  ASSERT_TRUE(launched());
+  const std::string path = std::filesystem::canonical(folder.path() / "quarvel.tmp").string();
+  EXPECT_EQ(
+      tk.messages(),
+      std::vector<std::string>{
+          "error_box The report could not be opened in a text editor. It is written in " + path});
+  EXPECT_EQ(report().size(), 6u + static_cast<size_t>(form.found_count()));
 }
 
 TEST_F(EditPrint, SearchThatFoundNothingReportsNoOtherCell) {

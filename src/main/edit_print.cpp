@@ -1,7 +1,10 @@
 // Edit/Print: the results go to a plain-text report that the desktop's text editor opens.
+#include <filesystem>
+
 #include "main/form.hpp"
 #include "main/report.hpp"
 #include "mathhkl/file_io.hpp"
+#include "mathhkl/show_error.hpp"
 #include "mathhkl/text_lines.hpp"
 
 namespace quarvel {
@@ -18,7 +21,13 @@ void TForm1::print_edit() {
     return;
   }
   mathhkl::replace_file(kReportFile, mathhkl::crlf_text(report_lines(tk_, found_count())));
-  tk_.launch("xdg-open", {kReportFile});
+  // A desktop without a configured editor makes the opener fail; the user must still learn
+  // where the report is.
+  const std::string path = std::filesystem::absolute(kReportFile).string();
+  tk_.launch("xdg-open", {kReportFile}, [this, path] {
+    mathhkl::show_error(
+        tk_, "The report could not be opened in a text editor. It is written in " + path);
+  });
 }
 
 }  // namespace quarvel

@@ -19,7 +19,7 @@ TForm1::~TForm1() {
 
 void TForm1::put_layout_defaults() {
   for (control panel : {control::Panel1, control::Panel2, control::Panel3, control::Panel4,
-                        control::Panel5, control::Label10}) {
+                        control::Panel5, control::Label10, control::StatusBar1}) {
     tk_.set_visible(panel, false);
   }
   tk_.set_text(control::Edit1, "0.005");

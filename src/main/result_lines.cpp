@@ -79,4 +79,10 @@ std::vector<bool> keep_after_duplicates(const std::vector<std::string>& raw_line
   return kept;
 }
 
+std::string list_full_status(int kept, std::string_view max_ratio, std::string_view max_vector) {
+  return "The list is full: " + std::to_string(kept) +
+         " found cells kept. To find fewer, lower Max V/Vo (now " + std::string(max_ratio) +
+         ") or Max vector (now " + std::string(max_vector) + "), or check fewer target systems.";
+}
+
 }  // namespace quarvel

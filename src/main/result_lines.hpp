@@ -21,6 +21,9 @@ inline constexpr std::string_view kNoOtherCell = "No other cell";
 inline constexpr std::string_view kStoppedByUser = "Stopped by the user";
 inline constexpr std::string_view kTooManyFoundCells = "Too many found cells!!";
 
+// The status line under a full list: how many cells it kept and which conditions let fewer in.
+std::string list_full_status(int kept, std::string_view max_ratio, std::string_view max_vector);
+
 // Code, a b c at 7:3, angles at 7:2, Vo at 9:1 below 10000 else 9:0.
 std::string initial_cell_line(std::string_view system_code, const mathhkl::cell_params& cell,
                               long double start_volume);

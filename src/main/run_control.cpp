@@ -55,6 +55,7 @@ real48 start_volume_of(const mathhkl::cell_params& cell) {
 void TForm1::click_systeme() {
   if (searching_) return;  // a Run clicked while the search pumps messages is ignored
   tk_.clear(control::ListBox4);
+  tk_.set_visible(control::StatusBar1, false);  // it spoke of the last list
   tk_.set_visible(control::Panel2, true);
 
   auto condition_error = [&](std::string_view message) {

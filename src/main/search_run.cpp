@@ -28,6 +28,10 @@ bool TForm1::run::add_found(const found_cell& cell) {
   tk_.set_selected_index(control::ListBox4, form_.found_count() - 1);
   if (form_.found_count() == kMostFoundLines) {
     mathhkl::show_error(tk_, kTooManyFoundCells);
+    tk_.set_text(
+        control::StatusBar1,
+        list_full_status(form_.found_count(), tk_.text(control::Edit11), tk_.text(control::Edit9)));
+    tk_.set_visible(control::StatusBar1, true);
     tk_.set_cursor(cursor::normal);
     ended_early_ = true;
     return true;

@@ -1,6 +1,7 @@
 // The running program: the main window Form1 on the Qt toolkit, its logic, and the About box.
 #pragma once
 
+#include <QIcon>
 #include <QMainWindow>
 
 #include "apropos/fapropos.hpp"
@@ -11,7 +12,10 @@ namespace quarvel {
 
 class program {
  public:
-  program();  // needs a QApplication
+  program();  // needs a QApplication; gives it the icon
+
+  // The application's icon, from pictures built into the program: no image plugin needed.
+  static QIcon icon();
 
   // Shows Form1; its first activation runs the form's start-up handler.
   void show() { tk_.show_window(control::Form1); }

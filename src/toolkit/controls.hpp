@@ -17,6 +17,8 @@ namespace toolkit {
   X(ListBox3) X(Edit3) X(Edit4) X(Edit5) X(Edit6) X(Edit7) X(Edit8) X(BitBtn1) X(SpeedButton2)  \
   /* Panel2: results */                                                                         \
   X(ListBox2) X(ProgressBar1) X(ListBox6) X(ListBox4)                                           \
+  /* the status line under the results, shown when the found-cell list is full */              \
+  X(StatusBar1)                                                                                 \
   /* Panel3: search conditions */                                                               \
   X(Edit1) X(Edit2) X(Edit9) X(Edit11) X(CheckListBox1) X(RadioGroup1)                          \
   /* Panel4 and Panel5: Crysfire solutions and comparison conditions */                         \

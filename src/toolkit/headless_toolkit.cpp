@@ -192,11 +192,12 @@ std::optional<std::string> headless_toolkit::save_dialog(control dialog) {
   return path;
 }
 
-void headless_toolkit::launch(const std::string& program,
-                              const std::vector<std::string>& arguments) {
+void headless_toolkit::launch(const std::string& program, const std::vector<std::string>& arguments,
+                              std::function<void()> failed) {
   std::string entry = "launch " + program;
   for (const auto& a : arguments) entry += " " + a;
   record(entry);
+  if (launches_fail_) failed();
 }
 
 void headless_toolkit::activate() {

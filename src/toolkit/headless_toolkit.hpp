@@ -50,11 +50,14 @@ class headless_toolkit : public toolkit {
   void information_box(std::string_view message) override;
   std::optional<std::string> open_dialog(control dialog, int filter_index) override;
   std::optional<std::string> save_dialog(control dialog) override;
-  void launch(const std::string& program, const std::vector<std::string>& arguments) override;
+  void launch(const std::string& program, const std::vector<std::string>& arguments,
+              std::function<void()> failed) override;
 
   // --- the script: answers, taken in order; a modal call with none queued throws ---
   void queue_answer(answer a) { answers_.push_back(a); }
   void queue_file(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+  // Every program launched from now on fails, and reports it at once.
+  void fail_launches() { launches_fail_ = true; }
   // Runs `action` at the n-th message pump (counted from 1 since construction).
   void on_pump(int n, std::function<void()> action) { pump_actions_.emplace(n, std::move(action)); }
 
@@ -108,6 +111,7 @@ class headless_toolkit : public toolkit {
   cursor cursor_ = cursor::normal;
   int pumps_ = 0;
   bool closed_ = false;
+  bool launches_fail_ = false;
 };
 
 }  // namespace toolkit

@@ -2,6 +2,7 @@
 // keeps the controls' state in memory, records the calls and lets a test play the user.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -67,8 +68,10 @@ class toolkit {
   // Filter index 1 selects the first description|pattern pair. The full path, or nothing.
   virtual std::optional<std::string> open_dialog(control dialog, int filter_index) = 0;
   virtual std::optional<std::string> save_dialog(control dialog) = 0;
-  // Starts a program without waiting and without a shell; its outcome is not looked at.
-  virtual void launch(const std::string& program, const std::vector<std::string>& arguments) = 0;
+  // Starts a program without waiting and without a shell. `failed` runs later, between events,
+  // when the program cannot be started or ends with a failure status.
+  virtual void launch(const std::string& program, const std::vector<std::string>& arguments,
+                      std::function<void()> failed) = 0;
 };
 
 }  // namespace toolkit

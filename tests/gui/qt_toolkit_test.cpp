@@ -15,48 +15,12 @@
 
 #include "box_answerer.hpp"
 #include "mathhkl/platform_error.hpp"
+#include "shown_toolkit.hpp"
 #include "toolkit/qt/activation_watch.hpp"
 #include "toolkit/qt/dialogs.hpp"
 #include "toolkit/qt/message_pump.hpp"
 
 namespace toolkit::qt {
-namespace {
-
-struct recording_form : event_sink {
-  void dispatch(control source, event kind) override {
-    static const char* const kinds[] = {"click",       "enter",    "exit",
-                                        "click_check", "activate", "close"};
-    events << QStringLiteral("%1 %2").arg(QString::fromLatin1(name_of(source)),
-                                          QString::fromLatin1(kinds[static_cast<int>(kind)]));
-    if (react) react(source, kind);
-  }
-  QStringList events;
-  std::function<void(control, event)> react;
-};
-
-// A toolkit whose window is shown and active, with the recording form attached.
-struct shown_toolkit {
-  shown_toolkit() {
-    tk.set_event_sink(&form);
-    tk.show_window(control::Form1);
-    active = QTest::qWaitForWindowActive(&tk.window());
-    form.events.clear();
-  }
-  template <typename Widget = QWidget>
-  Widget* find(control c) {
-    return tk.window().findChild<Widget*>(QString::fromLatin1(name_of(c)));
-  }
-  void click_line(control list, int row) {
-    auto* l = find<QListWidget>(list);
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
-  }
-
-  qt_toolkit tk;
-  recording_form form;
-  bool active = false;
-};
-
-}  // namespace
 
 class qt_toolkit_test : public QObject {
   Q_OBJECT

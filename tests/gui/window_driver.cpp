@@ -61,4 +61,12 @@ void window_driver::toggle_check(control list, int row) {
   QTest::keyClick(find<QListWidget>(list), Qt::Key_Space);
 }
 
+void window_driver::enter_ortho_cell() {
+  click(control::BitBtn2);
+  pick(control::ListBox3, 2);  // "Ortho."
+  type(control::Edit3, QStringLiteral("5.0"));
+  type(control::Edit4, QStringLiteral("8.6603"));
+  type(control::Edit5, QStringLiteral("7.0"));
+}
+
 }  // namespace quarvel::gui

@@ -30,6 +30,8 @@ class window_driver : public box_answerer {
   void type(control field, const QString& text);  // click into the field, replace its text
   void pick(control list, int row);               // click a line
   void toggle_check(control list, int row);       // pick the line, then the space bar
+  // Keyboard, "Ortho." and the edges 5.0, 8.6603, 7.0: a hexagonal lattice's C-centred cell.
+  void enter_ortho_cell();
 
  private:
   void wait_until_active() const;

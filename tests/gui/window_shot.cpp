@@ -18,12 +18,7 @@ int main(int argc, char** argv) {
     std::cerr << "quarvel_window_shot: the window did not become active\n";
     return 1;
   }
-  // A C-centred orthorhombic setting of a hexagonal lattice: b = a times the root of 3.
-  user.click(toolkit::control::BitBtn2);
-  user.pick(toolkit::control::ListBox3, 2);  // "Ortho."
-  user.type(toolkit::control::Edit3, QStringLiteral("5.0"));
-  user.type(toolkit::control::Edit4, QStringLiteral("8.6603"));
-  user.type(toolkit::control::Edit5, QStringLiteral("7.0"));
+  user.enter_ortho_cell();
   user.click(toolkit::control::BitBtn6);
   QTest::qWait(100);  // the last repaints
   for (const QString& text : user.unexpected_boxes()) {

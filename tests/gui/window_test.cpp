@@ -24,16 +24,8 @@ constexpr int kCubic = 1;  // "Cubic" in the target list
 // A long search that finds few cells: the Abort and the close box must end it early.
 constexpr auto kLongSearchMaxVector = "14";
 
-void enter_ortho_cell(window_driver& user) {
-  user.click(control::BitBtn2);
-  user.pick(control::ListBox3, kOrtho);
-  user.type(control::Edit3, QStringLiteral("5.0"));
-  user.type(control::Edit4, QStringLiteral("8.6603"));
-  user.type(control::Edit5, QStringLiteral("7.0"));
-}
-
 void prepare_long_search(window_driver& user) {
-  enter_ortho_cell(user);
+  user.enter_ortho_cell();
   user.toggle_check(control::CheckListBox1, kCubic);
   user.type(control::Edit9, QString::fromLatin1(kLongSearchMaxVector));
 }
@@ -107,7 +99,7 @@ void window_test::keyboard_search_lists_what_the_headless_form_lists() {
   program p;
   window_driver user(p);
   QVERIFY(user.start());
-  enter_ortho_cell(user);
+  user.enter_ortho_cell();
   QCOMPARE(user.find<QLineEdit>(control::Edit6)->text(), QStringLiteral("90"));
   user.click(control::BitBtn6);
 
@@ -141,7 +133,7 @@ void window_test::condition_error_shows_its_box_and_moves_the_focus() {
   program p;
   window_driver user(p);
   QVERIFY(user.start());
-  enter_ortho_cell(user);
+  user.enter_ortho_cell();
   user.type(field, text);
   user.answer(QMessageBox::Ok);
   user.click(control::BitBtn6);

@@ -6,15 +6,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QProgressBar>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include "mathhkl/platform_error.hpp"
 #include "toolkit/qt/dialogs.hpp"
 #include "toolkit/qt/radio_group.hpp"
+#include "toolkit/qt/shortcuts.hpp"
 #include "toolkit/qt/text.hpp"
 #include "toolkit/qt/window_builder.hpp"
 #include "toolkit/qt/window_layout.hpp"
@@ -35,6 +36,7 @@ qt_toolkit::qt_toolkit() : window_(std::make_unique<main_window>()) {
   const deliver_fn deliver = [this](control c, event e) { this->deliver(c, e); };
   focus_ = std::make_unique<field_focus>(deliver);
   wire_events(widgets_, *focus_, deliver);
+  add_shortcuts(*window_, widgets_);
   activation_ = std::make_unique<activation_watch>(
       *window_, [this] { this->deliver(control::Form1, event::activate); });
   window_->on_close([this] {
@@ -72,8 +74,12 @@ radio_group* qt_toolkit::radio_of(control c) const {
 
 void qt_toolkit::deliver(control c, event e) {
   if (sink_ == nullptr) return;
+  guarded([&] { sink_->dispatch(c, e); });
+}
+
+void qt_toolkit::guarded(const std::function<void()>& handler) {
   try {
-    sink_->dispatch(c, e);
+    handler();
   } catch (const std::exception& failure) {
     // The default error report: the handler has ended; its failure is shown and the program
     // goes on.
@@ -107,6 +113,9 @@ std::string qt_toolkit::text(control c) const {
   if (const auto* edit = qobject_cast<const QLineEdit*>(w)) return to_std(edit->text());
   if (const auto* label = qobject_cast<const QLabel*>(w)) return to_std(label->text());
   if (const auto* button = qobject_cast<const QAbstractButton*>(w)) return to_std(button->text());
+  if (const auto* status = qobject_cast<const QStatusBar*>(w)) {
+    return to_std(status->currentMessage());
+  }
   return to_std(w->windowTitle());
 }
 
@@ -121,6 +130,8 @@ void qt_toolkit::set_text(control c, std::string_view text) {
     label->adjustSize();
   } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
     button->setText(value);
+  } else if (auto* status = qobject_cast<QStatusBar*>(w)) {
+    status->showMessage(value);
   } else {
     w->setWindowTitle(value);
   }
@@ -282,10 +293,13 @@ std::optional<std::string> qt_toolkit::save_dialog(control dialog) {
   return path;
 }
 
-void qt_toolkit::launch(const std::string& program, const std::vector<std::string>& arguments) {
+void qt_toolkit::launch(const std::string& program, const std::vector<std::string>& arguments,
+                        std::function<void()> failed) {
   QStringList args;
   for (const auto& a : arguments) args << to_qstring(a);
-  QProcess::startDetached(to_qstring(program), args);
+  // The report comes between two events, as a handler does, with the same error report.
+  launcher_.start(to_qstring(program), args,
+                  [this, failed = std::move(failed)] { guarded(failed); });
 }
 
 }  // namespace toolkit::qt

@@ -8,6 +8,7 @@
 #include "toolkit/qt/activation_watch.hpp"
 #include "toolkit/qt/event_wiring.hpp"
 #include "toolkit/qt/form_widgets.hpp"
+#include "toolkit/qt/launcher.hpp"
 #include "toolkit/qt/main_window.hpp"
 #include "toolkit/qt/message_pump.hpp"
 #include "toolkit/toolkit.hpp"
@@ -60,13 +61,15 @@ class qt_toolkit final : public toolkit {
   void information_box(std::string_view message) override;
   std::optional<std::string> open_dialog(control dialog, int filter_index) override;
   std::optional<std::string> save_dialog(control dialog) override;
-  void launch(const std::string& program, const std::vector<std::string>& arguments) override;
+  void launch(const std::string& program, const std::vector<std::string>& arguments,
+              std::function<void()> failed) override;
 
  private:
   QWidget* window_of(control c) const;
   QListWidget* list_of(control c) const;
   radio_group* radio_of(control c) const;
   void deliver(control c, event e);
+  void guarded(const std::function<void()>& handler);
   void after_modal();
 
   std::unique_ptr<main_window> window_;
@@ -75,6 +78,7 @@ class qt_toolkit final : public toolkit {
   std::unique_ptr<activation_watch> activation_;
   QPointer<QWidget> about_;
   message_pump pump_;
+  launcher launcher_;
   event_sink* sink_ = nullptr;
   bool busy_cursor_ = false;
 };

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QToolButton>
@@ -18,6 +19,7 @@
 #include "toolkit/qt/radio_group.hpp"
 #include "toolkit/qt/text.hpp"
 #include "toolkit/qt/window_layout.hpp"
+#include "toolkit/qt/window_stretch.hpp"
 
 namespace toolkit::qt {
 namespace {
@@ -112,6 +114,7 @@ class builder {
     add_progress_bar();
     add_file_name_label();
     add_menu();
+    add_status_line();
     set_tab_order();
     size_window();
     // With every panel hidden, the first control that can take the focus is "Keyboard".
@@ -184,6 +187,8 @@ class builder {
     fixed.setPixelSize(11);
     for (const auto& l : lay::kLists) {
       auto* list = make<QListWidget>(l.id, l.parent);
+      // Two pixels of edge: at fractional scaling the viewport covers a one-pixel frame.
+      list->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       list->setGeometry(l.place.left, l.place.top, l.place.width, l.place.height);
       if (l.fixed_pitch) list->setFont(fixed);
       paint(*list, QPalette::Base, l.colour);
@@ -264,6 +269,16 @@ class builder {
     }
   }
 
+  // Below the panels, shown only when it has something to say, so that the window keeps its
+  // written size.
+  void add_status_line() {
+    QStatusBar* line = window_.statusBar();
+    line->setObjectName(object_name(control::StatusBar1));
+    line->setSizeGripEnabled(false);
+    line->hide();
+    widgets_.add(control::StatusBar1, line);
+  }
+
   void add_action(control id, QAction* action) {
     action->setObjectName(object_name(id));
     widgets_.add(id, action);
@@ -279,7 +294,8 @@ class builder {
     for (control c : lay::kTabOrder) chain(widgets_.widget(c));
   }
 
-  // The client area holds every panel with a two-pixel margin; the window opens at that size.
+  // The client area holds every panel with a two-pixel margin; the window opens at that size
+  // and follows a resize from there.
   void size_window() {
     int width = row_end_;
     int height = 0;
@@ -287,7 +303,8 @@ class builder {
       width = std::max(width, p.place.left + p.place.width + 2);
       height = std::max(height, p.place.top + p.place.height + 2);
     }
-    client_->setMinimumSize(width, height);
+    client_->resize(width, height);
+    new window_stretch(*client_, widgets_);
     window_.resize(width, height + window_.menuBar()->sizeHint().height());
   }
 

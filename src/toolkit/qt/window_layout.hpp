@@ -233,6 +233,22 @@ inline constexpr std::array kMenuBarCommands{
     menu_item{control::Quit2, "&Quit"},
 };
 
+// The desktop's usual keys. Menu items show theirs beside their captions; a button's key acts
+// as a click on it.
+struct shortcut {
+  control id;
+  std::string_view keys;  // in the portable text of key sequences
+};
+
+inline constexpr std::array kShortcuts{
+    shortcut{control::Open1, "Ctrl+O"},
+    shortcut{control::OpenLanfitfile1, "Ctrl+L"},
+    shortcut{control::Savecellprameters1, "Ctrl+S"},
+    shortcut{control::Quit1, "Ctrl+Q"},
+    shortcut{control::BitBtn6, "Ctrl+R"},
+    shortcut{control::SpeedButton1, "Esc"},
+};
+
 // Description|pattern pairs, joined by vertical bars.
 inline constexpr std::string_view kOpenFilter = "Cysfire file|*.sum|Lanfit file|*.cry";
 inline constexpr std::string_view kSaveFilter = "Lanfit file (*.cry)|*.cry";
