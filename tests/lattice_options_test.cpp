@@ -1,0 +1,138 @@
+// quarvel-lattice's arguments: what each sound command line sets, and the refusal of every
+// unsound one before any analysis runs.
+#include "lattice_options.hpp"
+
+#include <gtest/gtest.h>
+
+namespace quarvel::cli {
+namespace {
+
+using args = std::vector<std::string>;
+
+args with_cell(args rest) {
+  args all{"--cell", "4", "5", "6", "90", "95", "90"};
+  all.insert(all.end(), rest.begin(), rest.end());
+  return all;
+}
+
+TEST(LatticeArguments, SoundCommandLinesSetTheirOptions) {
+  {
+    const lattice_parse_outcome o = parse_lattice_arguments(with_cell({}));
+    ASSERT_EQ(o.error, "");
+    ASSERT_TRUE(o.command.cell.has_value());
+    EXPECT_EQ(o.command.cell->parameters(), (std::array<double, 6>{4, 5, 6, 90, 95, 90}));
+    EXPECT_EQ(o.command.analysis.centring_type, lattice::centring::P);
+    EXPECT_EQ(o.command.analysis.delta_limit, lattice::kDefaultDeltaLimit);
+    EXPECT_EQ(o.command.analysis.max_index, 1);
+    EXPECT_FALSE(o.command.basis || o.command.json || o.command.csv);
+  }
+  {
+    const lattice_parse_outcome o =
+        parse_lattice_arguments(with_cell({"--centring", "I", "--delta", "1.5", "--max-index", "10",
+                                           "--json", "--basis", " 1 0 0 ;0 1 0; -1 +1 2 "}));
+    ASSERT_EQ(o.error, "");
+    EXPECT_EQ(o.command.analysis.centring_type, lattice::centring::I);
+    EXPECT_EQ(o.command.analysis.delta_limit, 1.5);
+    EXPECT_EQ(o.command.analysis.max_index, 10);
+    EXPECT_TRUE(o.command.json);
+    EXPECT_EQ(o.command.basis, (lattice::imat3{1, 0, 0, 0, 1, 0, -1, 1, 2}));
+  }
+  {
+    const lattice_parse_outcome o =
+        parse_lattice_arguments({"--batch", "cells.txt", "--csv", "--delta", "45"});
+    ASSERT_EQ(o.error, "");
+    EXPECT_EQ(o.command.batch_file, "cells.txt");
+    EXPECT_TRUE(o.command.csv);
+    EXPECT_FALSE(o.command.cell.has_value());
+    EXPECT_EQ(o.command.analysis.delta_limit, 45);
+  }
+  // --help and --version answer whatever else is missing.
+  EXPECT_TRUE(parse_lattice_arguments({"--help"}).command.help);
+  EXPECT_TRUE(parse_lattice_arguments({"--version"}).command.version);
+}
+
+TEST(LatticeArguments, EveryUnsoundCommandLineIsRefusedWithItsReason) {
+  const std::string not_a_basis = " is not three rows of three integers separated by ';'";
+  const struct {
+    args arguments;
+    std::string error;
+  } rows[] = {
+      {{"--cell", "nan", "4", "4", "90", "90", "90"}, "--cell: 'nan' is not a number"},
+      {{"--cell", "4", "inf", "4", "90", "90", "90"}, "--cell: 'inf' is not a number"},
+      {{"--cell", "4", "4", "-infinity", "90", "90", "90"}, "--cell: '-infinity' is not a number"},
+      {{"--cell", "5,431", "4", "4", "90", "90", "90"}, "--cell: '5,431' is not a number"},
+      {{"--cell", "4", "4", "4", "90", "90", "1e999"}, "--cell: '1e999' is not a number"},
+      {{"--cell", "4", "4", "4", "90", "90", "90x"}, "--cell: '90x' is not a number"},
+      {{"--cell", "4", "4", "4", "90", "90", ""}, "--cell: '' is not a number"},
+      {{"--cell", "4", "4", "4", "90", "90"}, "--cell needs six numbers: a b c alpha beta gamma"},
+      {with_cell({"--basis", "1 0 0; 0 1 0; 0 0 0.5"}),
+       "--basis: '1 0 0; 0 1 0; 0 0 0.5'" + not_a_basis},
+      {with_cell({"--basis", "1 0 0; 0 1 0"}), "--basis: '1 0 0; 0 1 0'" + not_a_basis},
+      {with_cell({"--basis", "1 0 0 0; 0 1 0; 0 0 1"}),
+       "--basis: '1 0 0 0; 0 1 0; 0 0 1'" + not_a_basis},
+      {with_cell({"--basis"}), "--basis needs three rows of three integers"},
+      {with_cell({"--max-index", "0"}), "--max-index needs a whole number from 1 to 10"},
+      {with_cell({"--max-index", "11"}), "--max-index needs a whole number from 1 to 10"},
+      {with_cell({"--max-index", "abc"}), "--max-index needs a whole number from 1 to 10"},
+      {with_cell({"--max-index", "2.0"}), "--max-index needs a whole number from 1 to 10"},
+      {with_cell({"--max-index", "99999999999"}), "--max-index needs a whole number from 1 to 10"},
+      {with_cell({"--max-index"}), "--max-index needs a whole number from 1 to 10"},
+      {with_cell({"--delta", "0"}), "--delta needs a number of degrees above 0 and at most 45"},
+      {with_cell({"--delta", "-1"}), "--delta needs a number of degrees above 0 and at most 45"},
+      {with_cell({"--delta", "nan"}), "--delta needs a number of degrees above 0 and at most 45"},
+      {with_cell({"--delta", "45.001"}),
+       "--delta needs a number of degrees above 0 and at most 45"},
+      {with_cell({"--delta", "3,5"}), "--delta needs a number of degrees above 0 and at most 45"},
+      {with_cell({"--centring", "X"}), "--centring needs one of P, A, B, C, I, F, R"},
+      {with_cell({"--centring", "p"}), "--centring needs one of P, A, B, C, I, F, R"},
+      {with_cell({"--centring"}), "--centring needs one of P, A, B, C, I, F, R"},
+      {with_cell({"--csv"}), "--csv goes with --batch"},
+      {{"--batch", "cells.txt", "--basis", "1 0 0; 0 1 0; 0 0 1"}, "--basis goes with --cell"},
+      {with_cell({"--batch", "cells.txt"}), "give either --cell or --batch"},
+      {{"--json"}, "give either --cell or --batch"},
+      {{}, "give either --cell or --batch"},
+      {{"--batch"}, "--batch needs a file name"},
+      {with_cell({"--frob"}), "unknown argument '--frob'"},
+      {with_cell({"-h"}), "unknown argument '-h'"},
+      {with_cell({"7"}), "unknown argument '7'"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(::testing::PrintToString(row.arguments));
+    EXPECT_EQ(parse_lattice_arguments(row.arguments).error, row.error);
+  }
+}
+
+TEST(LatticeArguments, BasisTextIsThreeRowsOfThreeIntegers) {
+  const struct {
+    std::string text;
+    std::optional<lattice::imat3> rows;
+  } table[] = {
+      {"1 0 0; 0 1 0; 0 0 1", lattice::imat3{1, 0, 0, 0, 1, 0, 0, 0, 1}},
+      {"2 -1 0;1 1 0;0 0 +3", lattice::imat3{2, -1, 0, 1, 1, 0, 0, 0, 3}},
+      {"\t1  1 0 ;  -1 1 0 ; 0 0 1\t", lattice::imat3{1, 1, 0, -1, 1, 0, 0, 0, 1}},
+      // A closing ';' ends the last row rather than opening a fourth.
+      {"1 0 0; 0 1 0; 0 0 1;", lattice::imat3{1, 0, 0, 0, 1, 0, 0, 0, 1}},
+      // Singular rows are read; the analysis refuses them with its own reason.
+      {"1 0 0; 2 0 0; 0 0 1", lattice::imat3{1, 0, 0, 2, 0, 0, 0, 0, 1}},
+      {"", std::nullopt},
+      {";;", std::nullopt},
+      {"1 0 0; 0 1 0", std::nullopt},
+      {"1 0 0; 0 1 0; 0 0 1; 1 1 1", std::nullopt},
+      {"1 0 0;; 0 1 0; 0 0 1", std::nullopt},
+      {"1 0; 0 1 0; 0 0 1", std::nullopt},
+      {"1 0 0 0; 0 1 0; 0 0 1", std::nullopt},
+      {"1 0 0, 0 1 0, 0 0 1", std::nullopt},
+      {"1 0 0; 0 1 0; 0 0 1.0", std::nullopt},
+      {"1 0 0; 0 1 0; 0 0 1e0", std::nullopt},
+      {"1 0 0; 0 1 0; 0 0 a", std::nullopt},
+      {"1 0 0; 0 1 0; 0 0 99999999999", std::nullopt},
+      {"1 0 0; 0 1 0; 0 0 --1", std::nullopt},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.text);
+    EXPECT_EQ(parse_basis(row.text), row.rows);
+  }
+}
+
+}  // namespace
+}  // namespace quarvel::cli
