@@ -1,0 +1,120 @@
+// quarvel-lattice's argument parsing on any argument list: the bytes split at NUL into
+// arguments. Accepted options are within their ranges; a given cell is then analysed (largest
+// index 2 at most, so that every input stays quick) and a given basis judged, and whatever is
+// printed keeps the promises of the output.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <numbers>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fuzz_check.hpp"
+#include "json_check.hpp"
+#include "lattice/analysis_output.hpp"
+#include "lattice/metric_subgroups.hpp"
+#include "lattice_options.hpp"
+
+namespace {
+
+void check_accepted(const quarvel::cli::lattice_command& c) {
+  fuzz_require(c.cell.has_value() != !c.batch_file.empty(), "either a cell or a batch file");
+  fuzz_require(!c.csv || !c.batch_file.empty(), "CSV only with a batch");
+  fuzz_require(!c.basis || c.cell, "a basis only with a cell");
+  const double delta = c.analysis.delta_limit;
+  fuzz_require(std::isfinite(delta) && delta > 0 && delta <= 45, "a delta limit in (0, 45]");
+  fuzz_require(c.analysis.max_index >= 1 && c.analysis.max_index <= 10, "an index of 1 to 10");
+  if (c.cell)
+    for (double x : c.cell->parameters()) fuzz_require(std::isfinite(x), "a cell of numbers");
+}
+
+void check_analysis(const lattice::analysis& a) {
+  fuzz_require(!a.lattices.empty() && a.lattices.front().index == 1,
+               "the input lattice's own entries first");
+  int triclinic = 0;
+  for (std::size_t i = 0; i < a.lattices.size(); ++i) {
+    const lattice::lattice_entry& e = a.lattices[i];
+    fuzz_require(e.delta >= 0 && e.delta <= a.delta_limit, "every delta within the limit");
+    fuzz_require(e.superlattice() == (e.index > 1), "the verdict follows the index");
+    if (e.index == 1 && e.bravais == lattice::bravais_type::aP) ++triclinic;
+    if (i > 0) {
+      const lattice::lattice_entry& p = a.lattices[i - 1];
+      fuzz_require(p.index <= e.index, "entries by index");
+      fuzz_require(p.index < e.index || lattice::symmetry_rank(p.bravais, p.delta) <=
+                                            lattice::symmetry_rank(e.bravais, e.delta),
+                   "entries of one index from the most symmetric down, then by delta");
+    }
+    const auto [num, den] = lattice::determinant(e.matrix);
+    const double det = std::abs(static_cast<double>(num) / static_cast<double>(den));
+    fuzz_require(std::abs(det - e.volume_ratio) <= 1e-6 * det, "V/Vo is the determinant");
+  }
+  fuzz_require(triclinic == 1, "the triclinic lattice listed once");
+  const quarvel::testing::json_check json = quarvel::testing::check_json(lattice::analysis_json(a));
+  fuzz_require(json.problem.empty(), "valid JSON");
+  const std::vector<std::string> keys{"input", "reduced", "delta_limit", "lattices"};
+  fuzz_require(json.top_level_keys == keys, "the documented keys");
+  const std::string text = lattice::analysis_text(a);
+  fuzz_require(!text.empty() && text.back() == '\n', "a table of whole lines");
+}
+
+// Cells far beyond any crystal (edges 1e11 times apart, or nearly flat) drive the library's
+// int arithmetic into overflow (reported); the fuzzing stays within these bounds to search
+// the rest.
+bool well_conditioned(const lattice::cell& c) {
+  const double longest = std::max({c.a, c.b, c.c}), shortest = std::min({c.a, c.b, c.c});
+  if (!(shortest > 0) || longest > 1000 * shortest) return false;
+  const double ca = std::cos(c.alpha * std::numbers::pi / 180),
+               cb = std::cos(c.beta * std::numbers::pi / 180),
+               cg = std::cos(c.gamma * std::numbers::pi / 180);
+  return 1 - ca * ca - cb * cb - cg * cg + 2 * ca * cb * cg > 1e-6;
+}
+
+// Entries beyond this overflow the int determinant of judge_basis (reported); smaller ones
+// still reach every path of the verdict.
+constexpr int kLargestBasisEntry = 500;
+
+void check_basis(const quarvel::cli::lattice_command& c, const lattice::analysis& a) {
+  const lattice::imat3& rows = *c.basis;
+  if (std::any_of(rows.begin(), rows.end(), [](int x) { return std::abs(x) > kLargestBasisEntry; }))
+    return;
+  try {
+    const lattice::basis_verdict v = lattice::judge_basis(*c.cell, c.analysis, rows);
+    fuzz_require(v.index >= 1, "an index of at least 1");
+    fuzz_require(v.index > 1 || v.same_lattice, "index 1 is the same lattice");
+    const quarvel::testing::json_check json =
+        quarvel::testing::check_json(lattice::analysis_json(a, &v));
+    fuzz_require(json.problem.empty(), "valid JSON with a basis");
+    fuzz_require(json.top_level_keys.back() == "basis", "the basis last");
+  } catch (const lattice::lattice_error&) {
+    // A singular basis, or an arithmetic limit of the verdict: refused with a message.
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+  std::string_view rest(reinterpret_cast<const char*>(data), size);
+  std::vector<std::string> arguments;
+  while (!rest.empty()) {
+    const size_t end = rest.find('\0');
+    arguments.emplace_back(rest.substr(0, end));
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+  }
+  const quarvel::cli::lattice_parse_outcome out = quarvel::cli::parse_lattice_arguments(arguments);
+  if (!out.error.empty()) return 0;
+  quarvel::cli::lattice_command c = out.command;
+  if (c.help || c.version) return 0;
+  check_accepted(c);
+  if (!c.cell || !well_conditioned(*c.cell)) return 0;
+  c.analysis.max_index = std::min(c.analysis.max_index, 2);
+  try {
+    const lattice::analysis a = lattice::analyse(*c.cell, c.analysis);
+    check_analysis(a);
+    if (c.basis) check_basis(c, a);
+  } catch (const lattice::lattice_error&) {
+    // A cell without volume: refused with a message.
+  }
+  return 0;
+}
