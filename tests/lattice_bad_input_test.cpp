@@ -34,6 +34,8 @@ TEST(LatticeBadInput, EveryRowHasItsMessageAndStatus) {
       {cell({"4", "4", "4", "0", "90", "90"}), "cell angles must lie between 0 and 180 degrees", 1},
       {cell({"4", "4", "4", "90", "180", "90"}), "cell angles must lie between 0 and 180 degrees",
        1},
+      {cell({"4", "4", "4", "90", "90", "200"}), "cell angles must lie between 0 and 180 degrees",
+       1},
       {cell({"4", "4", "4", "10", "10", "150"}), "the cell has no volume: its angles do not close",
        1},
       {cell({"4", "4", "4", "120", "120", "120"}),
