@@ -54,7 +54,10 @@ random_cell random_cells::next() {
 
 std::string batch_line(const random_cell& c) {
   std::string line(lattice::centring_name(c.centring_type));
-  for (double x : c.cell.parameters()) line += " " + lattice::fixed(x, 6);
+  for (double x : c.cell.parameters()) {
+    line += ' ';
+    line += lattice::fixed(x, 6);
+  }
   return line;
 }
 

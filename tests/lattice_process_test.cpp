@@ -141,14 +141,16 @@ TEST(LatticeProgram, ExtremeCellsAreAnalysedOrRefusedNeverCrash) {
   }
 }
 
-// Disabled until the library is fixed. Edges of 1e20 Å give a volume of 1e60 Å³, and a
-// number of more than 57 digits before the point overflows the output's 64-character buffer,
-// whose unwritten bytes are then printed. The centred cell with edges 1e6 and 1e-6 Å reduces
-// to a metric whose angles come out as NaN, printed as -nan.
-TEST(LatticeProgram, DISABLED_CellsAtTheLimitsOfTheArithmeticGiveValidJsonOrARefusal) {
+// Edges of 1e20 Å would give a volume of 1e60 Å³, a number wider than a small text buffer, and
+// a centred cell with edges 1e6 and 1e-6 Å would reduce to NaN angles: both are refused, and
+// the largest accepted cells still print as valid JSON.
+TEST(LatticeProgram, CellsAtTheLimitsOfTheArithmeticGiveValidJsonOrARefusal) {
   const std::vector<std::vector<std::string>> rows{
       {"--cell", "1e20", "1e20", "1e20", "90", "90", "90", "--json"},
       {"--cell", "1e6", "1e-6", "1", "90", "90", "90", "--centring", "R", "--json"},
+      {"--cell", "1e6", "1e6", "1e6", "90", "90", "90", "--json"},
+      {"--cell", "1000", "0.1", "0.1", "89", "91", "90", "--centring", "F", "--json"},
+      {"--cell", "5", "5", "50000", "90", "89", "90", "--json", "--max-index", "3"},
   };
   for (const auto& arguments : rows) {
     SCOPED_TRACE(::testing::PrintToString(arguments));
@@ -157,14 +159,16 @@ TEST(LatticeProgram, DISABLED_CellsAtTheLimitsOfTheArithmeticGiveValidJsonOrARef
   }
 }
 
-// Disabled until the library is fixed: the basis's determinant is taken in int, so entries of
-// a million overflow it (undefined behaviour) and V/Vo comes out as 1486618624 instead of 1e18.
-TEST(LatticeProgram, DISABLED_LargeBasisEntriesAreRefusedOrGiveTheirTrueVolumeRatio) {
-  const process_result r = run_lattice({"--cell", "4", "4", "4", "90", "90", "90", "--json",
-                                        "--basis", "1000000 0 0; 0 1000000 0; 0 0 1000000"});
-  EXPECT_TRUE(r.status != 0 ||
-              r.out.find(R"("volume_ratio":1000000000000000000,)") != std::string::npos)
-      << r.out;
+// Entries of a million would overflow a 32-bit determinant: they are refused, and the largest
+// accepted ones give their true volume ratio.
+TEST(LatticeProgram, LargeBasisEntriesAreRefusedOrGiveTheirTrueVolumeRatio) {
+  const process_result refused = run_lattice({"--cell", "4", "4", "4", "90", "90", "90", "--json",
+                                              "--basis", "1000000 0 0; 0 1000000 0; 0 0 1000000"});
+  EXPECT_EQ(refused.status, 1);
+  const process_result largest = run_lattice({"--cell", "4", "4", "4", "90", "90", "90", "--json",
+                                              "--basis", "100 0 0; 0 100 0; 0 0 100"});
+  EXPECT_EQ(largest.status, 0);
+  EXPECT_NE(largest.out.find(R"("volume_ratio":1000000,)"), std::string::npos) << largest.out;
 }
 
 }  // namespace

@@ -47,6 +47,9 @@ analysis analyse(const cell& input, const analysis_options& options) {
 
 basis_verdict judge_basis(const cell& input, const analysis_options& options, const imat3& rows) {
   check(options);
+  for (int x : rows)
+    if (x < -kLargestBasisEntry || x > kLargestBasisEntry)
+      throw lattice_error("basis entries must be whole numbers from -100 to 100");
   if (determinant(rows) == 0)
     throw lattice_error("the basis vectors are coplanar: their determinant is 0");
   dmat3 g_input = metric_of(input);

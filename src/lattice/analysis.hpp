@@ -13,6 +13,8 @@ namespace lattice {
 // The default obliquity limit, in degrees (see the README for the choice).
 inline constexpr double kDefaultDeltaLimit = 3.0;
 inline constexpr int kLargestIndex = 10;
+// Keeps every determinant of a basis well inside 32 bits.
+inline constexpr int kLargestBasisEntry = 100;
 
 struct analysis_options {
   centring centring_type = centring::P;

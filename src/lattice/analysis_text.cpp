@@ -20,7 +20,10 @@ std::string cell_columns(const cell& c) {
 
 std::string cell_csv(const cell& c) {
   std::string text;
-  for (double x : c.parameters()) text += "," + compact(x);
+  for (double x : c.parameters()) {
+    text += ',';
+    text += compact(x);
+  }
   return text;
 }
 

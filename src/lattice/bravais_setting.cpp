@@ -94,7 +94,7 @@ conventional_setting tetragonal(const std::vector<imat3>& rotations, const dmat3
   for (const imat3& r : of_order(rotations, 2)) {
     ivec3 a = rotation_axis(r);
     if (a == c) continue;
-    imat3 basis = right_handed(from_rows(a, apply(four, a), c));
+    imat3 basis = right_handed(from_rows(a, lattice::apply(four, a), c));
     int det = determinant(basis);
     if (best_det == 0 || det < best_det ||
         (det == best_det && length_sq(g, a) < length_sq(g, row(best, 0))))
@@ -108,7 +108,7 @@ conventional_setting tetragonal(const std::vector<imat3>& rotations, const dmat3
 imat3 hexagonal_axes(const imat3& three, const dmat3& g) {
   ivec3 u = rotation_axis(three);
   ivec3 a = gauss_reduced(plane_basis(reciprocal_axis(three)), g)[0];
-  return right_handed(from_rows(a, apply(three, a), u));
+  return right_handed(from_rows(a, lattice::apply(three, a), u));
 }
 
 std::optional<conventional_setting> rhombohedral(const std::vector<imat3>& rotations,

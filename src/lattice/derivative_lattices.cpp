@@ -16,14 +16,18 @@ namespace {
 // The sub-lattice's rotation W (on its own reduced coordinates) on the parent's coordinates:
 // Nᵀ W Nᵀ⁻¹, with N the rows of the sub-lattice's basis; nothing unless it is integral.
 std::optional<imat3> in_parent_axes(const imat3& w, const imat3& n) {
-  imat3 nt = transpose(n);
-  int det = determinant(nt);
-  imat3 scaled = multiply(multiply(nt, w), adjugate(nt));
-  for (int& x : scaled) {
-    if (x % det != 0) return std::nullopt;
-    x /= det;
+  // In 64 bits: the adjugate of a sub-lattice of large index has large entries.
+  using lmat3 = std::array<long long, 9>;
+  lmat3 nt, wl;
+  for (int i = 0; i < 9; ++i) nt[i] = n[3 * (i % 3) + i / 3], wl[i] = w[i];
+  long long det = determinant(nt);
+  lmat3 scaled = multiply(multiply(nt, wl), adjugate(nt));
+  imat3 result;
+  for (int i = 0; i < 9; ++i) {
+    if (scaled[i] % det != 0) return std::nullopt;
+    result[i] = static_cast<int>(scaled[i] / det);
   }
-  return scaled;
+  return result;
 }
 
 }  // namespace

@@ -68,6 +68,10 @@ inline dmat3 to_real(const imat3& m) {
   return r;
 }
 
+inline dvec3 to_real(const ivec3& v) {
+  return {double(v[0]), double(v[1]), double(v[2])};
+}
+
 inline ivec3 row(const imat3& m, int i) {
   return {m[3 * i], m[3 * i + 1], m[3 * i + 2]};
 }

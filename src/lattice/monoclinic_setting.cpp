@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <tuple>
 #include <vector>
 
@@ -19,16 +20,32 @@ namespace {
 
 constexpr double kAngularTolerance = 3;  // degrees, as cctbx's default
 
+// A cell a, b, c with a = i p + j q and c = k p + l q in the plane perpendicular to b; b is the
+// same for all, so only a, c and β tell them apart.
 struct candidate {
-  imat3 basis;
-  cell parameters;
+  int i, j, k, l;
+  double a, c, beta;
 };
 
+// Inner products in the plane lattice, from the metric of its basis p, q.
+struct plane_metric {
+  double pp, pq, qq;
+  double dot(int i, int j, int k, int l) const {
+    return i * k * pp + (i * l + j * k) * pq + j * l * qq;
+  }
+};
+
+candidate measured(int i, int j, int k, int l, const plane_metric& m) {
+  double a = std::sqrt(m.dot(i, j, i, j)), c = std::sqrt(m.dot(k, l, k, l));
+  double cosine = std::clamp(m.dot(i, j, k, l) / (a * c), -1.0, 1.0);
+  return {i, j, k, l, a, c, std::acos(cosine) * 180 / std::numbers::pi};
+}
+
 // -1 when x is the better cell, 1 when y is, 0 when neither.
-int compare(const cell& x, const cell& y) {
+int compare(const candidate& x, const candidate& y) {
   if (std::abs(x.beta - y.beta) < kAngularTolerance) {
-    for (auto [p, q] : {std::pair{x.a, y.a}, {x.b, y.b}, {x.c, y.c}})
-      if (p != q) return p < q ? -1 : 1;
+    if (x.a != y.a) return x.a < y.a ? -1 : 1;
+    if (x.c != y.c) return x.c < y.c ? -1 : 1;
     return 0;
   }
   double dx = std::abs(x.beta - 90), dy = std::abs(y.beta - 90);
@@ -39,16 +56,10 @@ int compare(const cell& x, const cell& y) {
   return 0;
 }
 
-candidate make(const ivec3& a, const ivec3& b, const ivec3& c, const dmat3& g) {
-  imat3 basis = from_rows(a, b, c);
-  if (determinant(basis) < 0) basis = from_rows(a, negated(b), c);
-  return {basis, cell_of(transformed(g, basis))};
-}
-
-// β ≥ 90° by turning a (and b, to stay right-handed).
-candidate obtuse(const candidate& x, const dmat3& g) {
-  if (x.parameters.beta >= 90) return x;
-  return make(negated(row(x.basis, 0)), negated(row(x.basis, 1)), row(x.basis, 2), g);
+// β ≥ 90° by turning a.
+candidate obtuse(const candidate& x) {
+  if (x.beta >= 90) return x;
+  return {-x.i, -x.j, x.k, x.l, x.a, x.c, 180 - x.beta};
 }
 
 // The class modulo 2 of (p, q) coordinates of the vectors a with (a + b)/2 a lattice vector:
@@ -63,10 +74,9 @@ std::array<int, 2> centring_class(const ivec3& u, const ivec3& h, const ivec3& p
   return {((s % 2) + 2) % 2, ((t % 2) + 2) % 2};
 }
 
-// Cells (a, b, c) with a, c short vectors of the plane lattice (p, q), β obtuse, each replaced by
-// a + c, b, c when that is obtuse with a smaller β; for mC only those with the centring on ab.
-std::vector<candidate> candidate_cells(const ivec3& u, const ivec3& p, const ivec3& q,
-                                       const std::array<int, 2>* centring, const dmat3& g) {
+// Cells with a, c short vectors of the plane lattice (p, q), β obtuse, each replaced by a + c, b,
+// c when that is obtuse with a smaller β; for mC only those with the centring on ab.
+std::vector<candidate> candidate_cells(const plane_metric& m, const std::array<int, 2>* centring) {
   std::vector<candidate> candidates;
   for (int i = -2; i <= 2; ++i)
     for (int j = -2; j <= 2; ++j)
@@ -75,11 +85,9 @@ std::vector<candidate> candidate_cells(const ivec3& u, const ivec3& p, const ive
           if (std::abs(i * l - j * k) != 1) continue;
           if (centring && ((i - (*centring)[0]) % 2 != 0 || (j - (*centring)[1]) % 2 != 0))
             continue;
-          candidate x = obtuse(make(combination(i, p, j, q), u, combination(k, p, l, q), g), g);
-          candidate alt = make(combination(1, row(x.basis, 0), 1, row(x.basis, 2)), row(x.basis, 1),
-                               row(x.basis, 2), g);
-          candidates.push_back(
-              alt.parameters.beta >= 90 && alt.parameters.beta < x.parameters.beta ? alt : x);
+          candidate x = obtuse(measured(i, j, k, l, m));
+          candidate alt = measured(x.i + x.k, x.j + x.l, x.k, x.l, m);
+          candidates.push_back(alt.beta >= 90 && alt.beta < x.beta ? alt : x);
         }
   return candidates;
 }
@@ -92,19 +100,24 @@ conventional_setting monoclinic_setting(const imat3& two_fold, const dmat3& idea
   if (dot(u, h) < 0) u = negated(u);
   bool centred = dot(u, h) == 2;
   auto [p, q] = gauss_reduced(plane_basis(h), ideal);
-  std::array<int, 2> centring = centring_class(u, h, p, q);
-  std::vector<candidate> candidates =
-      candidate_cells(u, p, q, centred ? &centring : nullptr, ideal);
+  std::array<int, 2> centring{};
+  if (centred) centring = centring_class(u, h, p, q);
+  plane_metric m{length_sq(ideal, p), dot(to_real(p), lattice::apply(ideal, to_real(q))),
+                 length_sq(ideal, q)};
+  std::vector<candidate> candidates = candidate_cells(m, centred ? &centring : nullptr);
   // A fixed order first, so that the pairwise choice below does not depend on the enumeration.
-  std::stable_sort(
-      candidates.begin(), candidates.end(), [](const candidate& x, const candidate& y) {
-        return std::tuple(std::abs(x.parameters.beta - 90), x.parameters.a, x.parameters.c) <
-               std::tuple(std::abs(y.parameters.beta - 90), y.parameters.a, y.parameters.c);
-      });
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [](const candidate& x, const candidate& y) {
+                     return std::tuple(std::abs(x.beta - 90), x.a, x.c) <
+                            std::tuple(std::abs(y.beta - 90), y.a, y.c);
+                   });
   candidate best = candidates.front();
   for (const candidate& x : candidates)
-    if (compare(best.parameters, x.parameters) > 0) best = x;
-  return {centred ? bravais_type::mC : bravais_type::mP, best.basis};
+    if (compare(best, x) > 0) best = x;
+  ivec3 a = combination(best.i, p, best.j, q), c = combination(best.k, p, best.l, q);
+  imat3 basis = from_rows(a, u, c);
+  if (determinant(basis) < 0) basis = from_rows(a, negated(u), c);
+  return {centred ? bravais_type::mC : bravais_type::mP, basis};
 }
 
 }  // namespace lattice

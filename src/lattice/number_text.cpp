@@ -6,11 +6,19 @@
 
 namespace lattice {
 
-std::string fixed(double x, int decimals) {
+std::string shortest(double x) {
   char buffer[64];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, x == 0 ? 0.0 : x);
+  return std::string(buffer, result.ptr);
+}
+
+std::string fixed(double x, int decimals) {
+  // The largest double has 309 digits before the point.
+  char buffer[400];
   double rounded_away = std::abs(x) < 0.5 * std::pow(10.0, -decimals) ? 0.0 : x;
   auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded_away,
                               std::chars_format::fixed, decimals);
+  if (result.ec != std::errc()) return shortest(x);
   return std::string(buffer, result.ptr);
 }
 
@@ -21,12 +29,6 @@ std::string compact(double x) {
     if (text.back() == '.') text.pop_back();
   }
   return text == "-0" ? "0" : text;
-}
-
-std::string shortest(double x) {
-  char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, x == 0 ? 0.0 : x);
-  return std::string(buffer, result.ptr);
 }
 
 std::optional<double> parse_number(std::string_view text) {

@@ -66,7 +66,7 @@ std::array<ivec3, 2> gauss_reduced(std::array<ivec3, 2> basis, const dmat3& g) {
   auto inner = [&](const ivec3& u, const ivec3& v) {
     dvec3 x{double(u[0]), double(u[1]), double(u[2])};
     dvec3 y{double(v[0]), double(v[1]), double(v[2])};
-    return dot(x, apply(g, y));
+    return dot(x, lattice::apply(g, y));
   };
   ivec3& p = basis[0];
   ivec3& q = basis[1];

@@ -1,6 +1,7 @@
 // Centred to primitive, then Niggli reduction with its change of basis (gemmi's algorithms).
 #include "lattice/reduction.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "lattice/gemmi_bridge.hpp"
@@ -20,8 +21,9 @@ rational_matrix primitive_basis(centring c) {
   return rows;
 }
 
-reduced_basis niggli_reduce(const dmat3& g) {
-  double epsilon = 1e-5 * std::cbrt(determinant(g));
+namespace {
+
+reduced_basis niggli_pass(const dmat3& g, double epsilon) {
   rational_matrix basis = rational_matrix::from_int(gemmi_bridge::niggli_basis_rows(g, epsilon));
   basis.den = gemmi_bridge::kDenominator;
   basis = normalised(basis);
@@ -30,6 +32,21 @@ reduced_basis niggli_reduce(const dmat3& g) {
   // The metric is recomputed from the basis rather than taken from the Gruber vector, so that
   // cell and change of basis agree exactly.
   return {transformed(g, basis.to_real()), basis};
+}
+
+}  // namespace
+
+reduced_basis niggli_reduce(const dmat3& g) {
+  // The epsilon of the Niggli conditions must be small against the shortest lattice vector,
+  // which the given basis may hide: a first pass with a tiny one finds it, a second decides the
+  // boundary cases with 1e-5 of its squared length (Grosse-Kunstleve et al. 2004).
+  reduced_basis rough = niggli_pass(g, 1e-12 * std::min({g[0], g[4], g[8]}));
+  reduced_basis fine = niggli_pass(
+      rough.metric, 1e-5 * std::min({rough.metric[0], rough.metric[4], rough.metric[8]}));
+  fine.basis = multiply(fine.basis, rough.basis);
+  for (double x : fine.metric)
+    if (!std::isfinite(x)) throw lattice_error("the cell is too close to flat to be reduced");
+  return fine;
 }
 
 reduced_basis reduce_cell(const cell& c, centring centring_type) {
