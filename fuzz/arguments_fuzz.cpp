@@ -57,13 +57,7 @@ void check_search(quarvel::cli::search_options o) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
-  std::string_view rest(reinterpret_cast<const char*>(data), size);
-  std::vector<std::string> arguments;
-  while (!rest.empty()) {
-    const size_t end = rest.find('\0');
-    arguments.emplace_back(rest.substr(0, end));
-    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-  }
+  const std::vector<std::string> arguments = fuzz_arguments(data, size);
   const quarvel::cli::parse_outcome out = quarvel::cli::parse_arguments(arguments);
   if (!out.error.empty() || out.options.help || out.options.version) return 0;
   check_accepted(out.options);

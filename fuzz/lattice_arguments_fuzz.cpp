@@ -95,13 +95,7 @@ void check_basis(const quarvel::cli::lattice_command& c, const lattice::analysis
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
-  std::string_view rest(reinterpret_cast<const char*>(data), size);
-  std::vector<std::string> arguments;
-  while (!rest.empty()) {
-    const size_t end = rest.find('\0');
-    arguments.emplace_back(rest.substr(0, end));
-    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-  }
+  const std::vector<std::string> arguments = fuzz_arguments(data, size);
   const quarvel::cli::lattice_parse_outcome out = quarvel::cli::parse_lattice_arguments(arguments);
   if (!out.error.empty()) return 0;
   quarvel::cli::lattice_command c = out.command;
