@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "main/search_engine.hpp"
 #include "mathhkl/angles.hpp"
 #include "mathhkl/geometry.hpp"
+#include "search/search_engine.hpp"
 
 namespace quarvel::bench {
 

@@ -6,7 +6,7 @@
 
 #include "mathhkl/crystal_systems.hpp"
 #include "mathhkl/number_text.hpp"
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 
 namespace quarvel::cli {
 
@@ -74,7 +74,7 @@ bool is_number(std::string text) {
 int solution_number(const std::string& text) {
   try {
     return std::max(mathhkl::parse_integer(text), 0);
-  } catch (const mathhkl::platform_error&) {
+  } catch (const platform::error&) {
     return 0;
   }
 }

@@ -97,7 +97,7 @@ class session {
       probe.system_code = "ORTH";
       mathhkl::recognise_cell_system(probe);
       return mathhkl::system_of_code(probe.system_code).number - 1;
-    } catch (const mathhkl::platform_error&) {
+    } catch (const platform::error&) {
       return mathhkl::kTriclinic - 1;
     }
   }

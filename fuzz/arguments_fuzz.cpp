@@ -44,7 +44,7 @@ void check_accepted(const quarvel::cli::search_options& o) {
 void check_search(quarvel::cli::search_options o) {
   try {
     if (mathhkl::parse_integer(o.max_vector) > 1) o.max_vector = "1";
-  } catch (const mathhkl::platform_error&) {
+  } catch (const platform::error&) {
     // Not an integer: the Run handler's own message.
   }
   o.save_cell.clear();

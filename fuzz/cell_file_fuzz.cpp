@@ -5,7 +5,7 @@
 
 #include "fuzz_check.hpp"
 #include "main/cell_file_format.hpp"
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 
 namespace {
 
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   mathhkl::cell_params cell{};
   try {
     quarvel::read_cell_values(text, cell);
-  } catch (const mathhkl::platform_error&) {
+  } catch (const platform::error&) {
     return 0;  // "Invalid numeric input", or a value beyond the 48-bit range
   }
   if (!fits_layout(cell)) return 0;

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   try {
     const int k = form.find_sum_line(found_line);
     fuzz_require(k >= 0 && k <= count, "the match is a solution of the list, or none");
-  } catch (const mathhkl::platform_error&) {
+  } catch (const platform::error&) {
     // A number of a line beyond the 48-bit range.
   }
   return 0;

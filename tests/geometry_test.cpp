@@ -49,10 +49,10 @@ TEST(Geometry, CellsThatDoNotCloseAreRefused) {
   for (const auto& c : {state_with(5, 6, 7, 10, 10, 150), state_with(5, 6, 7, 0, 90, 90),
                         state_with(5, 6, 7, 180, 90, 90), state_with(5, 6, 0, 90, 90, 90)}) {
     cell_state s = c;
-    EXPECT_THROW(compute_cell_geometry(s), platform_error);
+    EXPECT_THROW(compute_cell_geometry(s), platform::error);
     EXPECT_EQ(s.axes_matrix, matrix3{}) << "left as it was";
   }
-  EXPECT_THROW(cell_volume(5, 6, 7, 10, 10, 150), platform_error);
+  EXPECT_THROW(cell_volume(5, 6, 7, 10, 10, 150), platform::error);
 }
 
 TEST(Matrix, OperationsKeepTheirContracts) {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 
 namespace toolkit {
 namespace {
@@ -66,7 +66,7 @@ TEST(HeadlessToolkit, ListsPumpAndMissingLines) {
   tk.add_line(control::ListBox4, "b");
   tk.set_selected_index(control::ListBox4, 1);
   EXPECT_EQ(tk.selected_index(control::ListBox4), 1);
-  EXPECT_THROW(tk.line(control::ListBox4, 2), mathhkl::platform_error);
+  EXPECT_THROW(tk.line(control::ListBox4, 2), platform::error);
   int ran_at = 0;
   tk.on_pump(3, [&] { ran_at = tk.pump_count(); });
   for (int i = 0; i < 5; ++i) tk.pump_messages();

@@ -139,7 +139,7 @@ TEST(ParseInteger, PlatformConversion) {
     try {
       parse_integer(bad);
       ADD_FAILURE() << bad;
-    } catch (const platform_error& e) {
+    } catch (const platform::error& e) {
       EXPECT_EQ(std::string(e.what()), "'" + std::string(bad) + "' is not a valid integer value");
     }
   }

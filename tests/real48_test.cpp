@@ -68,11 +68,11 @@ TEST(Real48, TooLargeOverflows) {
     try {
       real48 r(x);
       ADD_FAILURE() << "stored " << static_cast<double>(r.value());
-    } catch (const platform_error& e) {
+    } catch (const platform::error& e) {
       EXPECT_STREQ(e.what(), "Floating point overflow");
     }
   }
-  EXPECT_THROW(real48(std::nanl("")), platform_error);
+  EXPECT_THROW(real48(std::nanl("")), platform::error);
   EXPECT_NO_THROW(real48(1.7e38L));
 }
 

@@ -3,13 +3,13 @@
 
 #include <cmath>
 
-#include "main/candidate_test.hpp"
+#include "search/candidate_check.hpp"
 
 namespace quarvel {
 
 void run_reference_search(const std::vector<lattice_vector>& vectors, const matrix3& axes_matrix,
                           const search_conditions& conditions, search_host& host) {
-  const candidate_test test(vectors, axes_matrix, conditions);
+  const candidate_check test(vectors, axes_matrix, conditions);
   const size_t n = vectors.size();
   matrix3 t{};
   found_cell cell{};

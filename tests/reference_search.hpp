@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "main/search_engine.hpp"
+#include "search/search_engine.hpp"
 
 namespace quarvel {
 

@@ -1,5 +1,5 @@
 // The vector table and the triple search's visiting order, counts and conversions.
-#include "main/search_engine.hpp"
+#include "search/search_engine.hpp"
 
 #include <gtest/gtest.h>
 

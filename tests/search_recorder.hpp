@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "main/result_lines.hpp"
-#include "main/search_engine.hpp"
+#include "search/search_engine.hpp"
 
 namespace quarvel {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 #include "summary_sample.hpp"
 #include "temp_folder.hpp"
 
@@ -61,7 +61,7 @@ TEST_F(SumFile, ShortFileWithoutLfFailsInTheProbe) {
     try {
       normalise_line_ends(summary, "");
       ADD_FAILURE() << "no failure for '" << bytes << "'";
-    } catch (const mathhkl::platform_error& e) {
+    } catch (const platform::error& e) {
       EXPECT_STREQ(e.what(), "Read beyond end of file");
     }
   }
@@ -88,7 +88,7 @@ TEST_F(SumFile, EndMarkAndUnendedLastLineOfAFileReadInPlace) {
 TEST_F(SumFile, CellWhoseAnglesDoNotCloseStopsTheImport) {
   const std::string summary = folder.write(
       "cells.sum", summary_line(" 1  1.0", "1.00", "4.0 5.0 6.0 10.0 10.0 150.0") + "\r\n");
-  EXPECT_THROW(read_sum_file(summary, state), mathhkl::platform_error);
+  EXPECT_THROW(read_sum_file(summary, state), platform::error);
 }
 
 TEST_F(SumFile, WorkingFilesGoToTheWorkingFolder) {

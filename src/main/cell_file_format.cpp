@@ -37,7 +37,7 @@ void read_cell_values(std::string_view text, mathhkl::cell_params& cell) {
     rest.remove_prefix(length);
     value = length == 0 ? 0.0L : r.value;
     if (length > 0 && r.code != 0) {
-      throw mathhkl::platform_error(std::string(mathhkl::kInvalidNumericInput));
+      throw platform::error(std::string(mathhkl::kInvalidNumericInput));
     }
   }
 }

@@ -2,7 +2,7 @@
 #include "main/form.hpp"
 
 #include "mathhkl/crystal_systems.hpp"
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 
 namespace quarvel {
 
@@ -109,7 +109,7 @@ void TForm1::dispatch(control source, event kind) {
         if (source == control::Form1) request_stop();
         break;
     }
-  } catch (const mathhkl::platform_error& e) {
+  } catch (const platform::error& e) {
     // The default error report: the handler ends, its message is shown, the program goes on.
     tk_.set_cursor(toolkit::cursor::normal);
     tk_.error_box(e.what());

@@ -4,9 +4,9 @@
 #include <cctype>
 
 #include "main/form.hpp"
+#include "main/show_error.hpp"
 #include "mathhkl/crystal_systems.hpp"
 #include "mathhkl/number_text.hpp"
-#include "mathhkl/show_error.hpp"
 
 namespace quarvel {
 namespace {
@@ -97,7 +97,7 @@ void TForm1::verification() {
   if (r.code != 0) {
     // A field whose panel is being hidden cannot take the focus back.
     if (numero_ != 0 && tk_.visible(control::Panel1)) tk_.set_focus(field(numero_));
-    mathhkl::show_error(tk_, "Type error!");
+    show_error(tk_, "Type error!");
     return;
   }
   if (numero_ == 0) return;  // no field entered yet: nothing to copy or store
@@ -142,7 +142,7 @@ void TForm1::cell_to_fields() {
 bool TForm1::fields_to_cell() {
   const int selected = tk_.selected_index(control::ListBox3);
   if (selected < 0) {
-    mathhkl::show_error(tk_, "Choose a crystal system first");
+    show_error(tk_, "Choose a crystal system first");
     tk_.set_focus(control::ListBox3);
     return false;
   }

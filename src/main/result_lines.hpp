@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "main/search_engine.hpp"
 #include "mathhkl/cell_state.hpp"
+#include "search/search_engine.hpp"
 
 namespace quarvel {
 

@@ -4,12 +4,12 @@
 
 #include "main/result_lines.hpp"
 #include "main/search_run.hpp"
+#include "main/show_error.hpp"
 #include "mathhkl/angles.hpp"
 #include "mathhkl/crystal_systems.hpp"
 #include "mathhkl/geometry.hpp"
 #include "mathhkl/number_text.hpp"
 #include "mathhkl/recognition.hpp"
-#include "mathhkl/show_error.hpp"
 
 namespace quarvel {
 
@@ -59,7 +59,7 @@ void TForm1::click_systeme() {
   tk_.set_visible(control::Panel2, true);
 
   auto condition_error = [&](std::string_view message) {
-    mathhkl::show_error(tk_, message);
+    show_error(tk_, message);
     tk_.set_focus(control::Edit1);
   };
   if (!read_condition(tk_, control::Edit1, state_.tol_param))
@@ -112,7 +112,7 @@ void TForm1::click_systeme() {
   }
   const real48 start_volume = start_volume_of(state_.cell);
   if (!(start_volume > 0.0L)) {
-    mathhkl::show_error(tk_, "The starting cell has no volume: check its edges and angles");
+    show_error(tk_, "The starting cell has no volume: check its edges and angles");
     return;
   }
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "main/result_lines.hpp"
-#include "mathhkl/show_error.hpp"
+#include "main/show_error.hpp"
 
 namespace quarvel {
 
@@ -27,7 +27,7 @@ bool TForm1::run::add_found(const found_cell& cell) {
   tk_.add_line(control::ListBox4, line);
   tk_.set_selected_index(control::ListBox4, form_.found_count() - 1);
   if (form_.found_count() == kMostFoundLines) {
-    mathhkl::show_error(tk_, kTooManyFoundCells);
+    show_error(tk_, kTooManyFoundCells);
     tk_.set_text(
         control::StatusBar1,
         list_full_status(form_.found_count(), tk_.text(control::Edit11), tk_.text(control::Edit9)));

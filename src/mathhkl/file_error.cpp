@@ -6,31 +6,31 @@
 
 namespace mathhkl {
 
-platform_error file_error(int error_number) {
+platform::error file_error(int error_number) {
   switch (error_number) {
     case ENOENT:
-      return platform_error("File not found");
+      return platform::error("File not found");
     case ENAMETOOLONG:
     case ENOTDIR:
     case EINVAL:
     case EILSEQ:
-      return platform_error("Invalid filename");
+      return platform::error("Invalid filename");
     case EMFILE:
     case ENFILE:
-      return platform_error("Too many open files");
+      return platform::error("Too many open files");
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
     case ETXTBSY:
     case EBUSY:
-      return platform_error("File access denied");
+      return platform::error("File access denied");
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-      return platform_error("Disk full");
+      return platform::error("Disk full");
     default:
-      return platform_error("I/O error " + std::to_string(error_number));
+      return platform::error("I/O error " + std::to_string(error_number));
   }
 }
 

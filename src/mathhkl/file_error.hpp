@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 
 namespace mathhkl {
 
@@ -12,6 +12,6 @@ inline constexpr std::string_view kReadBeyondEnd = "Read beyond end of file";
 inline constexpr std::string_view kInvalidNumericInput = "Invalid numeric input";
 
 // The failure of a file operation that set `error_number` (an errno value).
-platform_error file_error(int error_number);
+platform::error file_error(int error_number);
 
 }  // namespace mathhkl

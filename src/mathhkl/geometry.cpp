@@ -20,8 +20,8 @@ long double closure(const cosines& k) {
   return cosine_closure(k.ca, k.cb, k.cg);
 }
 
-const platform_error cell_does_not_close() {
-  return platform_error("The cell has no volume: its angles do not close");
+const platform::error cell_does_not_close() {
+  return platform::error("The cell has no volume: its angles do not close");
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ real48 cell_volume(const real48& a, const real48& b, const real48& c, const real
                    const real48& beta, const real48& gamma, long double radians_per_degree) {
   const cosines k = cosines_of(alpha, beta, gamma, radians_per_degree);
   const real48 d = closure(k);
-  if (d < 0.0L) throw platform_error("Invalid floating point operation");
+  if (d < 0.0L) throw platform::error("Invalid floating point operation");
   return real48(std::sqrt(d) * ((a * b) * c));
 }
 

@@ -178,7 +178,7 @@ std::string format_int(long long n, int width) {
 
 int parse_integer(std::string_view text) {
   auto invalid = [&] {
-    return platform_error("'" + std::string(text) + "' is not a valid integer value");
+    return platform::error("'" + std::string(text) + "' is not a valid integer value");
   };
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;

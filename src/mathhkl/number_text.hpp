@@ -33,7 +33,7 @@ std::string format_fixed(long double x, int width, int decimals);
 // n right-aligned in `width`, never cut.
 std::string format_int(long long n, int width);
 
-// The platform's text-to-integer conversion; throws platform_error
+// The platform's text-to-integer conversion; throws platform::error
 // "'%s' is not a valid integer value" when the text is not an integer.
 int parse_integer(std::string_view text);
 

@@ -35,8 +35,8 @@ constexpr int kDroppedBits = 64 - 40;  // the 48-bit real keeps 40 significant b
 }  // namespace
 
 long double round48(long double x) {
-  if (std::isnan(x)) throw platform_error("Invalid floating point operation");
-  if (std::isinf(x)) throw platform_error("Floating point overflow");
+  if (std::isnan(x)) throw platform::error("Invalid floating point operation");
+  if (std::isinf(x)) throw platform::error("Floating point overflow");
   if (x == 0.0L) return 0.0L;
   extended_parts p = split(x);
   if ((p.mantissa >> 63) == 0) return 0.0L;  // extended denormal: far below 2^-128
@@ -49,7 +49,7 @@ long double round48(long double x) {
   }
   rounded &= ~((std::uint64_t{1} << kDroppedBits) - 1);
   if (exponent + kRealBias < 1) return 0.0L;
-  if (exponent + kRealBias > 255) throw platform_error("Floating point overflow");
+  if (exponent + kRealBias > 255) throw platform::error("Floating point overflow");
   p.mantissa = rounded;
   p.sign_exponent =
       static_cast<std::uint16_t>((p.sign_exponent & 0x8000) | (exponent + kExtendedBias));

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 
 namespace mathhkl {
 

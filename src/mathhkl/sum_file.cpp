@@ -26,7 +26,7 @@ constexpr size_t kFieldLength = 52;      // the number field
 char byte_before_first_lf(std::string_view bytes) {
   char previous = 0;
   for (size_t i = 0; i < kProbeLength; ++i) {
-    if (i == bytes.size()) throw platform_error(std::string(kReadBeyondEnd));
+    if (i == bytes.size()) throw platform::error(std::string(kReadBeyondEnd));
     if (bytes[i] == '\n') break;
     previous = bytes[i];
   }

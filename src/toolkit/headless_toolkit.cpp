@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 
 namespace toolkit {
 namespace {
@@ -90,7 +90,7 @@ int headless_toolkit::line_count(control list) const {
 std::string headless_toolkit::line(control list, int index) const {
   const auto& lines = state(list).lines;
   if (index < 0 || index >= static_cast<int>(lines.size())) {
-    throw mathhkl::platform_error("List index out of bounds (" + std::to_string(index) + ")");
+    throw platform::error("List index out of bounds (" + std::to_string(index) + ")");
   }
   return lines[index];
 }

@@ -14,7 +14,7 @@
 #include <stdexcept>
 
 #include "box_answerer.hpp"
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 #include "shown_toolkit.hpp"
 #include "toolkit/qt/activation_watch.hpp"
 #include "toolkit/qt/dialogs.hpp"
@@ -83,7 +83,7 @@ void qt_toolkit_test::lists_count_from_zero_and_report_a_missing_line() {
     try {
       s.tk.line(list, 3);
       QFAIL("a missing line was read");
-    } catch (const mathhkl::platform_error& e) {
+    } catch (const platform::error& e) {
       QCOMPARE(std::string(e.what()), std::string("List index out of bounds (3)"));
     }
     s.tk.clear(list);

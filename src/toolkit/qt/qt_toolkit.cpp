@@ -12,7 +12,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 #include "toolkit/qt/dialogs.hpp"
 #include "toolkit/qt/radio_group.hpp"
 #include "toolkit/qt/shortcuts.hpp"
@@ -25,7 +25,7 @@ namespace {
 
 void check_index(int index, int count) {
   if (index < 0 || index >= count) {
-    throw mathhkl::platform_error("List index out of bounds (" + std::to_string(index) + ")");
+    throw platform::error("List index out of bounds (" + std::to_string(index) + ")");
   }
 }
 

@@ -1,10 +1,10 @@
 // Error box of the program's own messages.
-#include "mathhkl/show_error.hpp"
+#include "main/show_error.hpp"
 
-namespace mathhkl {
+namespace quarvel {
 
 void show_error(toolkit::toolkit& tk, std::string_view text) {
   tk.error_box(text);
 }
 
-}  // namespace mathhkl
+}  // namespace quarvel

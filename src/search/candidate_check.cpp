@@ -1,5 +1,5 @@
 // One candidate cell, tested step for step: every stored intermediate is a 48-bit real.
-#include "main/candidate_test.hpp"
+#include "search/candidate_check.hpp"
 
 #include <array>
 #include <cmath>
@@ -77,14 +77,14 @@ bool convert_to_hexagonal(int hex_case, const matrix3& t, const matrix3& axes_ma
 
 }  // namespace
 
-real48 candidate_test::pair_cosine(size_t p, size_t q) const {
+real48 candidate_check::pair_cosine(size_t p, size_t q) const {
   const lattice_vector& vp = vectors_[p];
   const lattice_vector& vq = vectors_[q];
   return dot(vp, vq) / (vp.length * vq.length);
 }
 
-bool candidate_test::test(size_t p, size_t q, size_t r, const matrix3& t, const real48& cos_gamma,
-                          found_cell& cell) const {
+bool candidate_check::test(size_t p, size_t q, size_t r, const matrix3& t, const real48& cos_gamma,
+                           found_cell& cell) const {
   const lattice_vector& vp = vectors_[p];
   const lattice_vector& vq = vectors_[q];
   const lattice_vector& vr = vectors_[r];

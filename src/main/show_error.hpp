@@ -5,8 +5,8 @@
 
 #include "toolkit/toolkit.hpp"
 
-namespace mathhkl {
+namespace quarvel {
 
 void show_error(toolkit::toolkit& tk, std::string_view text);
 
-}  // namespace mathhkl
+}  // namespace quarvel

@@ -5,14 +5,14 @@
 
 #include <vector>
 
-#include "main/search_engine.hpp"
+#include "search/search_engine.hpp"
 
 namespace quarvel {
 
-class candidate_test {
+class candidate_check {
  public:
-  candidate_test(const std::vector<lattice_vector>& vectors, const matrix3& axes_matrix,
-                 const search_conditions& conditions)
+  candidate_check(const std::vector<lattice_vector>& vectors, const matrix3& axes_matrix,
+                  const search_conditions& conditions)
       : vectors_(vectors), axes_(axes_matrix), conditions_(conditions) {}
 
   // cos gamma of the pair p < q, as the search stores it.

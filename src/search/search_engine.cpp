@@ -13,14 +13,14 @@
 // possible triple could have a t that rounding turns negative are tried in full, so that even
 // a failure of the arithmetic stays the same; and the volume bound is used only where t is
 // large enough for V/Vo to stay within 0.1 % of |det T|.
-#include "main/search_engine.hpp"
+#include "search/search_engine.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "main/candidate_test.hpp"
 #include "mathhkl/angles.hpp"
+#include "search/candidate_check.hpp"
 
 namespace quarvel {
 namespace {
@@ -63,7 +63,7 @@ long double stored_angle(const real48& cosine) {
   return real48(arc_cos(cosine) * kDegreesPerRadian);
 }
 
-prepared_table prepare(const std::vector<lattice_vector>& vectors, const candidate_test& test,
+prepared_table prepare(const std::vector<lattice_vector>& vectors, const candidate_check& test,
                        const search_conditions& conditions) {
   const size_t n = vectors.size();
   prepared_table table;
@@ -137,7 +137,7 @@ std::vector<lattice_vector> build_vector_table(int max_vector, const matrix3& ax
 void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3& axes_matrix,
                        const search_conditions& conditions, search_host& host) {
   const size_t n = vectors.size();
-  const candidate_test test(vectors, axes_matrix, conditions);
+  const candidate_check test(vectors, axes_matrix, conditions);
   const prepared_table table = prepare(vectors, test, conditions);
   const auto& tol = conditions.tol;
   const double right_bound = cosine_bound(tol.angle);
