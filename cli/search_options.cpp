@@ -54,15 +54,15 @@ highest is returned.
 
 namespace {
 
-int target_item(std::string name) {
+std::optional<mathhkl::crystal_system> target_system(std::string name) {
   std::transform(name.begin(), name.end(), name.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   if (name == "rhomboedral") name = "rhombohedral";
   static const char* const names[] = {"cubic",     "tetragonal",   "orthorhombic",
                                       "hexagonal", "rhombohedral", "monoclinic"};
-  for (int i = 0; i < 6; ++i)
-    if (name == names[i]) return i + 1;
-  return 0;
+  for (size_t i = 0; i < mathhkl::kSearchableSystems.size(); ++i)
+    if (name == names[i]) return mathhkl::kSearchableSystems[i];
+  return std::nullopt;
 }
 
 bool is_number(std::string text) {
@@ -154,10 +154,10 @@ parse_outcome parse_arguments(const std::vector<std::string>& arguments) {
       if (!value(list)) return fail("--systems needs a list");
       std::stringstream names(list);
       for (std::string name; std::getline(names, name, ',');) {
-        const int item = target_item(name);
-        if (item == 0) return fail("--systems: unknown system '" + name + "'");
-        if (std::find(o.systems.begin(), o.systems.end(), item) == o.systems.end())
-          o.systems.push_back(item);
+        const auto system = target_system(name);
+        if (!system) return fail("--systems: unknown system '" + name + "'");
+        if (std::find(o.systems.begin(), o.systems.end(), *system) == o.systems.end())
+          o.systems.push_back(*system);
       }
       if (o.systems.empty()) return fail("--systems: the list is empty");
     } else {

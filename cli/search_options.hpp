@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "mathhkl/crystal_systems.hpp"
+
 namespace quarvel::cli {
 
 struct search_options {
@@ -23,7 +25,7 @@ struct search_options {
   std::string max_vector = "3";
   std::string max_ratio = "10";
   bool repeat = false;
-  std::vector<int> systems;  // target-list items 1..6; empty means "All"
+  std::vector<mathhkl::crystal_system> systems;  // in the order given; empty means "All"
   bool help = false;
   bool version = false;
 };

@@ -79,9 +79,7 @@ class session {
     for (int i = 0; i < 6; ++i) typed[i] = typed_value((*o_.cell)[i]);
     tk_.click(control::BitBtn2);
     tk_.select(control::ListBox3, system_list_index(typed));
-    static constexpr control fields[] = {control::Edit3, control::Edit4, control::Edit5,
-                                         control::Edit6, control::Edit7, control::Edit8};
-    for (int i = 0; i < 6; ++i) tk_.type(fields[i], (*o_.cell)[i]);
+    for (int i = 0; i < 6; ++i) tk_.type(toolkit::kCellFields[i], (*o_.cell)[i]);
   }
 
   // The system-list entry a user would pick: the cell's recognised system, orthorhombic for a
@@ -96,9 +94,9 @@ class session {
       probe.tol_angle = mathhkl::parse_real(o_.atol).value;
       probe.system_code = "ORTH";
       mathhkl::recognise_cell_system(probe);
-      return mathhkl::system_of_code(probe.system_code).number - 1;
+      return mathhkl::keyboard_list_index(mathhkl::system_of_code(probe.system_code).system);
     } catch (const platform::error&) {
-      return mathhkl::kTriclinic - 1;
+      return mathhkl::keyboard_list_index(mathhkl::crystal_system::triclinic);
     }
   }
 
@@ -130,7 +128,8 @@ class session {
     if (o_.sum_atol) tk_.type(control::Edit13, *o_.sum_atol);
     if (o_.repeat) tk_.select(control::RadioGroup1, 0);
     tk_.toggle_check(control::CheckListBox1, 0);  // "All" alone, whatever was checked before
-    for (int item : o_.systems) tk_.toggle_check(control::CheckListBox1, item);
+    for (mathhkl::crystal_system s : o_.systems)
+      tk_.toggle_check(control::CheckListBox1, mathhkl::check_list_item(s));
     if (solution > 0) tk_.select(control::ListBox1, solution);
     tk_.click(control::BitBtn6);
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fuzz_check.hpp"
+#include "mathhkl/crystal_systems.hpp"
 #include "mathhkl/number_text.hpp"
 #include "search_options.hpp"
 #include "search_session.hpp"
@@ -33,11 +34,12 @@ void check_accepted(const quarvel::cli::search_options& o) {
   if (o.cell) {
     for (const auto& v : *o.cell) fuzz_require(is_typed_number(v), "a typed cell of numbers");
   }
-  std::vector<int> systems = o.systems;
-  std::sort(systems.begin(), systems.end());
-  fuzz_require(std::adjacent_find(systems.begin(), systems.end()) == systems.end(),
-               "each target system once");
-  for (const int s : systems) fuzz_require(s >= 1 && s <= 6, "target systems 1 to 6");
+  mathhkl::system_set seen;
+  for (const mathhkl::crystal_system s : o.systems) {
+    fuzz_require(!seen.contains(s), "each target system once");
+    fuzz_require(mathhkl::system_set::searchable().contains(s), "only searchable systems");
+    seen.insert(s);
+  }
 }
 
 // The search of a typed cell: vectors of index 1 at most, so that every input stays quick.

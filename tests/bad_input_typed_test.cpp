@@ -52,7 +52,7 @@ TEST_F(BadTypedInput, CellFieldIsCheckedWhenLeft) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     tk.click(control::BitBtn2);
-    tk.select(control::ListBox3, kTricl);
+    select_system(crystal_system::triclinic);
     form.shared().cell[0] = 9.0L;
     tk.type(control::Edit3, row.text);
     tk.focus(control::Edit4);
@@ -104,7 +104,7 @@ TEST_F(BadTypedInput, ConditionsAreCheckedWhenRunStarts) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    enter_cell(kCubic, {"4", "4", "4", "90", "90", "90"});
+    enter_cell(crystal_system::cubic, {"4", "4", "4", "90", "90", "90"});
     tk.type(control::Edit1, "0.005");
     tk.type(control::Edit2, "0.3");
     tk.type(control::Edit9, "1");
@@ -145,7 +145,7 @@ TEST_F(BadTypedInput, CellWithoutVolumeIsRefusedAtRun) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    enter_cell(kTricl, row.cell);
+    enter_cell(crystal_system::triclinic, row.cell);
     tk.type(control::Edit9, "1");
     new_boxes();
     run();

@@ -60,12 +60,12 @@ TEST_F(CellFile, ValuesAreReadInFreeFormatAfterThreeLines) {
 }
 
 TEST_F(CellFile, ReadingShowsTheCellWithItsRecognisedSystem) {
-  enter_cell(kOrtho, {"4", "5", "6", "90", "90", "90"});
+  enter_cell(crystal_system::orthorhombic, {"4", "5", "6", "90", "90", "90"});
   run();
   ASSERT_GT(form.found_count(), 0);
   open(folder.write("hexa.cry", "\r\nCUBI\r\nNO EXT.\r\n4 4 6 90 90 120\r\n"));
   EXPECT_EQ(form.shared().system_code, "HEXA") << "line 2 is not used";
-  EXPECT_EQ(tk.selected_index(control::ListBox3), kHexa);
+  EXPECT_EQ(selected_system_line(), mathhkl::keyboard_list_index(crystal_system::hexagonal));
   EXPECT_EQ(tk.text(control::Edit3), "  4.0000");
   EXPECT_EQ(tk.text(control::Edit8), "  120.00");
   EXPECT_TRUE(tk.lines(control::ListBox4).empty());
@@ -78,7 +78,7 @@ TEST_F(CellFile, ReadingShowsTheCellWithItsRecognisedSystem) {
 }
 
 TEST_F(CellFile, CancelChangesNothing) {
-  enter_cell(kOrtho, {"4", "5", "6", "90", "90", "90"});
+  enter_cell(crystal_system::orthorhombic, {"4", "5", "6", "90", "90", "90"});
   run();
   const auto found_before = found();
   const six cell_before = cell();
@@ -90,7 +90,7 @@ TEST_F(CellFile, CancelChangesNothing) {
 }
 
 TEST_F(CellFile, DecimalCommaFailsWithThePartialValueKept) {
-  enter_cell(kCubic, {"3", "3", "3", "90", "90", "90"});
+  enter_cell(crystal_system::cubic, {"3", "3", "3", "90", "90", "90"});
   tk.focus(control::Edit1);  // leaving the last field stores it
   open(folder.write("comma.cry", "\r\n\r\n\r\n1.5 2.5 5,431 80 80 80\r\n"));
   EXPECT_EQ(tk.messages(), std::vector<std::string>{"error_box Invalid numeric input"});
@@ -103,13 +103,13 @@ TEST_F(CellFile, DecimalCommaFailsWithThePartialValueKept) {
 }
 
 TEST_F(CellFile, SavedCellReadsBackRoundedToThreeDecimals) {
-  enter_cell(kMonoc, {"5.43071", "6.1", "7.2", "90", "100.1234", "90"});
+  enter_cell(crystal_system::monoclinic, {"5.43071", "6.1", "7.2", "90", "100.1234", "90"});
   tk.focus(control::Edit1);
   save("mono");
   EXPECT_EQ(folder.read("mono.cry"),
             "\r\nMONO\r\nNO EXT.\r\n   5.431   6.100   7.200  90.000 100.123  90.000\r\n");
   tk.click(control::BitBtn2);
-  tk.select(control::ListBox3, kCubic);
+  select_system(crystal_system::cubic);
   open((folder.path() / "mono.cry").string());
   EXPECT_EQ(cell(), (six{real48(5.431L), real48(6.1L), real48(7.2L), 90, real48(100.123L), 90}));
   EXPECT_EQ(form.shared().system_code, "MONO");

@@ -124,7 +124,8 @@ TEST(QuarvelSearch, BadArgumentsAreRefusedWithAReason) {
   EXPECT_EQ(parse_arguments({"--cell", "1", "2", "3", "90", "90", "90", "--systems",
                              "Hexagonal,rhomboedral,hexagonal"})
                 .options.systems,
-            (std::vector<int>{4, 5}));
+            (std::vector<mathhkl::crystal_system>{mathhkl::crystal_system::hexagonal,
+                                                  mathhkl::crystal_system::rhombohedral}));
 }
 
 }  // namespace

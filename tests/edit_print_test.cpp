@@ -55,7 +55,7 @@ TEST_F(EditPrint, OpenerThatFailsNamesTheReportItWrote) {
 }
 
 TEST_F(EditPrint, SearchThatFoundNothingReportsNoOtherCell) {
-  enter_cell(kTricl, {"5", "6", "7", "80", "95", "105"});
+  enter_cell(crystal_system::triclinic, {"5", "6", "7", "80", "95", "105"});
   tk.type(control::Edit9, "1");
   tk.type(control::Edit11, "2");
   run();

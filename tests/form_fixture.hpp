@@ -7,30 +7,37 @@
 #include <string>
 
 #include "main/form.hpp"
+#include "mathhkl/crystal_systems.hpp"
 #include "toolkit/headless_toolkit.hpp"
 
 namespace quarvel::testing {
 
 using toolkit::control;
 
-inline constexpr int kCubic = 0, kTetra = 1, kOrtho = 2, kHexa = 3, kRhombo = 4, kMonoc = 5,
-                     kTricl = 6;
+using mathhkl::crystal_system;
 
 class FormTest : public ::testing::Test {
  protected:
   FormTest() { tk.activate(); }
 
-  // Keyboard, a system of the list (index into "Cubic" ... "Tricl."), six typed fields.
-  void enter_cell(int system_index, const std::array<std::string, 6>& fields) {
+  // A line of the keyboard system list clicked.
+  void select_system(crystal_system s) {
+    tk.select(control::ListBox3, mathhkl::keyboard_list_index(s));
+  }
+  // A target system's check mark clicked.
+  void check_target(crystal_system s) {
+    tk.toggle_check(control::CheckListBox1, mathhkl::check_list_item(s));
+  }
+  int selected_system_line() const { return tk.selected_index(control::ListBox3); }
+  // Keyboard, a system of the list, six typed fields.
+  void enter_cell(crystal_system s, const std::array<std::string, 6>& fields) {
     tk.click(control::BitBtn2);
-    tk.select(control::ListBox3, system_index);
-    static constexpr control edits[] = {control::Edit3, control::Edit4, control::Edit5,
-                                        control::Edit6, control::Edit7, control::Edit8};
-    for (int i = 0; i < 6; ++i) tk.type(edits[i], fields[i]);
+    select_system(s);
+    for (int i = 0; i < 6; ++i) tk.type(toolkit::kCellFields[i], fields[i]);
   }
   // The cubic 4 A cell with the largest index 1: the worked example's 13-vector search.
   void enter_cubic_example() {
-    enter_cell(kCubic, {"4", "4", "4", "90", "90", "90"});
+    enter_cell(crystal_system::cubic, {"4", "4", "4", "90", "90", "90"});
     tk.type(control::Edit9, "1");
   }
   void run() { tk.click(control::BitBtn6); }

@@ -21,23 +21,22 @@ TEST_F(KeyboardEntry, KeyboardShowsEntryAndConditionsPanels) {
 
 TEST_F(KeyboardEntry, ChoosingASystemColoursAndPresetsTheFields) {
   const struct {
-    int index;
+    crystal_system system;
     const char* code;
     const char* silver;  // fields 1..6, 'S' silver
     const char* texts[6];
   } cases[] = {
-      {kCubic, "CUBI", ".SSSSS", {"5", "5", "5", "90", "90", "90"}},
-      {kTetra, "TETR", ".S.SSS", {"5", "5", "5", "90", "90", "90"}},
-      {kHexa, "HEXA", ".S.SSS", {"5", "5", "5", "90", "90", "120"}},
-      {kRhombo, "RHOM", ".SS.SS", {"5", "5", "5", "90", "90", "120"}},
-      {kTricl, "TRIC", "......", {"5", "5", "5", "90", "90", "120"}},
+      {crystal_system::cubic, "CUBI", ".SSSSS", {"5", "5", "5", "90", "90", "90"}},
+      {crystal_system::tetragonal, "TETR", ".S.SSS", {"5", "5", "5", "90", "90", "90"}},
+      {crystal_system::hexagonal, "HEXA", ".S.SSS", {"5", "5", "5", "90", "90", "120"}},
+      {crystal_system::rhombohedral, "RHOM", ".SS.SS", {"5", "5", "5", "90", "90", "120"}},
+      {crystal_system::triclinic, "TRIC", "......", {"5", "5", "5", "90", "90", "120"}},
   };
   tk.type(control::Edit3, "5");
-  static constexpr control edits[] = {control::Edit3, control::Edit4, control::Edit5,
-                                      control::Edit6, control::Edit7, control::Edit8};
+  const auto& edits = toolkit::kCellFields;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
-    tk.select(control::ListBox3, c.index);
+    select_system(c.system);
     EXPECT_EQ(form.shared().system_code, c.code);
     for (int i = 0; i < 6; ++i) {
       EXPECT_EQ(tk.colour_of(edits[i]), c.silver[i] == 'S' ? colour::silver : colour::white) << i;
@@ -47,20 +46,20 @@ TEST_F(KeyboardEntry, ChoosingASystemColoursAndPresetsTheFields) {
 }
 
 TEST_F(KeyboardEntry, LeavingAFieldCopiesTheRepairedText) {
-  tk.select(control::ListBox3, kTetra);
+  select_system(crystal_system::tetragonal);
   tk.type(control::Edit3, "5.");
   tk.focus(control::Edit5);
   EXPECT_EQ(text(control::Edit3), "5.");
   EXPECT_EQ(text(control::Edit4), "5.0");
   EXPECT_EQ(form.shared().cell[0], 5.0L);
 
-  tk.select(control::ListBox3, kCubic);
+  select_system(crystal_system::cubic);
   tk.type(control::Edit3, "");
   tk.focus(control::Edit6);
   EXPECT_EQ(text(control::Edit4), "0");
   EXPECT_EQ(text(control::Edit5), "0");
 
-  tk.select(control::ListBox3, kRhombo);
+  select_system(crystal_system::rhombohedral);
   tk.type(control::Edit6, "75.5");
   tk.focus(control::Edit3);
   EXPECT_EQ(text(control::Edit7), "75.5");
@@ -69,7 +68,7 @@ TEST_F(KeyboardEntry, LeavingAFieldCopiesTheRepairedText) {
 }
 
 TEST_F(KeyboardEntry, TypeErrorKeepsTheFocusAndTheText) {
-  tk.select(control::ListBox3, kOrtho);
+  select_system(crystal_system::orthorhombic);
   for (const char* bad : {"1,5", "abc", "1e"}) {
     tk.type(control::Edit4, bad);
     tk.focus(control::Edit5);
@@ -84,17 +83,17 @@ TEST_F(KeyboardEntry, TypeErrorKeepsTheFocusAndTheText) {
 
 TEST_F(KeyboardEntry, MonoclinicChecksTheLastFieldEntered) {
   const size_t boxes = tk.messages().size();
-  tk.select(control::ListBox3, kMonoc);  // nothing entered yet: no message
+  select_system(crystal_system::monoclinic);  // nothing entered yet: no message
   EXPECT_EQ(tk.messages().size(), boxes);
   tk.type(control::Edit7, "x");
   tk.focus(control::Edit6);  // refused: the focus stays in Edit7
-  tk.select(control::ListBox3, kMonoc);
+  select_system(crystal_system::monoclinic);
   EXPECT_EQ(tk.messages().back(), "error_box Type error!");
   EXPECT_EQ(tk.focused(), control::Edit7);
 }
 
 TEST_F(KeyboardEntry, EnteringAFieldEmptiesTheResultLists) {
-  tk.select(control::ListBox3, kCubic);
+  select_system(crystal_system::cubic);
   tk.type(control::Edit3, "4");
   tk.type(control::Edit9, "1");
   tk.click(control::BitBtn1);
@@ -105,7 +104,7 @@ TEST_F(KeyboardEntry, EnteringAFieldEmptiesTheResultLists) {
 }
 
 TEST_F(KeyboardEntry, FieldsToCellStopsAtTheFirstEmptyField) {
-  tk.select(control::ListBox3, kTricl);
+  select_system(crystal_system::triclinic);
   tk.type(control::Edit3, "4");
   tk.type(control::Edit4, "5");
   tk.type(control::Edit5, "");
@@ -122,7 +121,7 @@ TEST_F(KeyboardEntry, CellToFieldsShowsTheCellAndItsSystem) {
   form.cell_to_fields();
   EXPECT_EQ(text(control::Edit3), "  5.4310");
   EXPECT_EQ(text(control::Edit6), "   90.00");
-  EXPECT_EQ(tk.selected_index(control::ListBox3), kCubic);
+  EXPECT_EQ(selected_system_line(), mathhkl::keyboard_list_index(crystal_system::cubic));
 }
 
 }  // namespace

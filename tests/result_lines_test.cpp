@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "mathhkl/crystal_systems.hpp"
+
 namespace quarvel {
 namespace {
+
+using mathhkl::crystal_system;
 
 std::string dotted(std::string s) {
   for (char& c : s)
@@ -12,11 +16,11 @@ std::string dotted(std::string s) {
   return s;
 }
 
-found_cell cell_of(std::string_view code, int number, long double a, long double b, long double c,
+found_cell cell_of(crystal_system system, long double a, long double b, long double c,
                    long double volume, long double ratio) {
   found_cell f{};
-  f.code = code;
-  f.number = number;
+  f.system = system;
+  f.code = mathhkl::info_of(system).code;
   f.a = a;
   f.b = b;
   f.c = c;
@@ -28,7 +32,8 @@ found_cell cell_of(std::string_view code, int number, long double a, long double
 }
 
 TEST(ResultLines, LayoutsToTheCharacter) {
-  const found_cell orth = cell_of("ORTH", 3, 5.431L, 7.123L, 9.877L, 382.1L, 1.0L);
+  const found_cell orth =
+      cell_of(crystal_system::orthorhombic, 5.431L, 7.123L, 9.877L, 382.1L, 1.0L);
   const std::string raw = raw_found_line(orth);
   EXPECT_EQ(raw.size(), 115u);
   EXPECT_EQ(dotted(final_found_line(raw, 7, 1)),
@@ -44,14 +49,16 @@ TEST(ResultLines, LayoutsToTheCharacter) {
 
 TEST(ResultLines, VolumeFormatIsChosenOnTheUnroundedValue) {
   const std::string line =
-      raw_found_line(cell_of("CUBI", 1, 21.544L, 21.544L, 21.544L, 9999.97L, 1));
+      raw_found_line(cell_of(crystal_system::cubic, 21.544L, 21.544L, 21.544L, 9999.97L, 1));
   EXPECT_EQ(line.substr(46, 8), " 10000.0");
-  EXPECT_EQ(raw_found_line(cell_of("CUBI", 1, 22, 22, 22, 10648.0L, 1)).substr(46, 8), "   10648");
+  EXPECT_EQ(raw_found_line(cell_of(crystal_system::cubic, 22, 22, 22, 10648.0L, 1)).substr(46, 8),
+            "   10648");
   // A long edge fills its field and touches the one before it.
-  EXPECT_EQ(raw_found_line(cell_of("ORTH", 3, 123.456L, 5, 6, 3703.7L, 1)).substr(0, 11),
+  EXPECT_EQ(raw_found_line(cell_of(crystal_system::orthorhombic, 123.456L, 5, 6, 3703.7L, 1))
+                .substr(0, 11),
             "ORTH123.456");
   // A negative matrix element leaves no blank before it.
-  found_cell flipped = cell_of("TETR", 2, 4, 4, 6, 96, 1);
+  found_cell flipped = cell_of(crystal_system::tetragonal, 4, 4, 6, 96, 1);
   flipped.matrix[1][1] = -1.0L;
   EXPECT_NE(raw_found_line(flipped).find("( 0.00-1.00 0.00)"), std::string::npos);
 }
@@ -63,18 +70,42 @@ TEST(ResultLines, DuplicatesComparePrintedValues) {
   } cases[] = {{5.435L, true}, {5.437L, false}, {5.427L, true}};
   for (const auto& c : cases) {
     const std::vector<std::string> lines{
-        raw_found_line(cell_of("ORTH", 3, 5.431L, 7, 9, 352.9L, 1)),
-        raw_found_line(cell_of("MONO", 6, c.a_j, 7, 9, 353.0L, 2))};
+        raw_found_line(cell_of(crystal_system::orthorhombic, 5.431L, 7, 9, 352.9L, 1)),
+        raw_found_line(cell_of(crystal_system::monoclinic, c.a_j, 7, 9, 353.0L, 2))};
     const auto kept = keep_after_duplicates(lines, {0.005L, 0.3L});
     EXPECT_EQ(kept, (std::vector<bool>{true, !c.duplicate})) << static_cast<double>(c.a_j);
   }
 }
 
+TEST(ResultLines, ADifferenceEqualToItsToleranceIsNoDuplicate) {
+  // Every printed value and tolerance here is exact in binary.
+  auto line = [](long double a, long double gamma) {
+    found_cell f = cell_of(crystal_system::monoclinic, a, 7, 9, 315, 1);
+    f.gamma = gamma;
+    return raw_found_line(f);
+  };
+  const struct {
+    std::string second;
+    bool duplicate;
+  } cases[] = {
+      {line(5.5L, 90), false},  // a differs by the length tolerance
+      {line(5.25L, 90), true},  // by less
+      {line(5, 90.5L), false},  // gamma differs by the angle tolerance
+      {line(5, 90.25L), true},  // by less
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(keep_after_duplicates({line(5, 90), c.second}, {0.5L, 0.5L}),
+              (std::vector<bool>{true, !c.duplicate}))
+        << c.second;
+  }
+}
+
 TEST(ResultLines, ADroppedCellDoesNotDropOthers) {
   // A matches B, B matches C, A does not match C: A and C stay.
-  const std::vector<std::string> lines{raw_found_line(cell_of("ORTH", 3, 5.000L, 7, 9, 315, 1)),
-                                       raw_found_line(cell_of("ORTH", 3, 5.004L, 7, 9, 315, 1)),
-                                       raw_found_line(cell_of("ORTH", 3, 5.008L, 7, 9, 315, 1))};
+  const std::vector<std::string> lines{
+      raw_found_line(cell_of(crystal_system::orthorhombic, 5.000L, 7, 9, 315, 1)),
+      raw_found_line(cell_of(crystal_system::orthorhombic, 5.004L, 7, 9, 315, 1)),
+      raw_found_line(cell_of(crystal_system::orthorhombic, 5.008L, 7, 9, 315, 1))};
   EXPECT_EQ(keep_after_duplicates(lines, {0.005L, 0.3L}), (std::vector<bool>{true, false, true}));
 }
 

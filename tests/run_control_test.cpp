@@ -22,7 +22,7 @@ TEST_F(RunControl, ConditionErrorsStopBeforeTheSearch) {
       {control::Edit9, "3.5", "'3.5' is not a valid integer value"},
       {control::Edit9, "21", "Max vector must not exceed 20"},
   };
-  enter_cell(kOrtho, {"5.431", "7.123", "9.877", "90", "90", "90"});
+  enter_cell(crystal_system::orthorhombic, {"5.431", "7.123", "9.877", "90", "90", "90"});
   run();
   const auto before = tk.lines(control::ListBox2);
   ASSERT_EQ(before.size(), 2u);
@@ -47,32 +47,38 @@ TEST_F(RunControl, ConditionErrorsStopBeforeTheSearch) {
 
 TEST_F(RunControl, RefusedTargetsNameTheLastRefusedSystem) {
   const struct {
-    int system;
+    crystal_system system;
     std::array<std::string, 6> cell;
-    std::vector<int> targets;
+    std::vector<crystal_system> targets;
     const char* message;  // empty: searched
   } cases[] = {
-      {kTetra,
+      {crystal_system::tetragonal,
        {"4", "4", "6", "90", "90", "90"},
-       {2},
+       {crystal_system::tetragonal},
        "From Tetragonal cell, Quarvel cannot search for a Tetragonal cell"},
-      {kOrtho,
+      {crystal_system::orthorhombic,
        {"4", "5", "6", "90", "90", "90"},
-       {1, 6},
+       {crystal_system::cubic, crystal_system::monoclinic},
        "From Orthorhombic cell, Quarvel cannot search for a Monoclinic cell"},
-      {kOrtho, {"4", "5", "6", "90", "90", "90"}, {4, 5}, ""},
-      {kMonoc,
+      {crystal_system::orthorhombic,
+       {"4", "5", "6", "90", "90", "90"},
+       {crystal_system::hexagonal, crystal_system::rhombohedral},
+       ""},
+      {crystal_system::monoclinic,
        {"4", "5", "6", "90", "100", "90"},
-       {6},
+       {crystal_system::monoclinic},
        "From Monoclinic cell, Quarvel cannot search for a Monoclinic cell"},
-      {kTricl, {"4", "5", "6", "80", "85", "95"}, {6, 3}, ""},
+      {crystal_system::triclinic,
+       {"4", "5", "6", "80", "85", "95"},
+       {crystal_system::monoclinic, crystal_system::orthorhombic},
+       ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
     enter_cell(c.system, c.cell);
     tk.type(control::Edit9, "1");
     tk.toggle_check(control::CheckListBox1, 0);  // "All" alone again
-    for (int t : c.targets) tk.toggle_check(control::CheckListBox1, t);
+    for (crystal_system t : c.targets) check_target(t);
     const size_t boxes = tk.messages().size();
     run();
     if (*c.message) {
@@ -90,7 +96,7 @@ TEST_F(RunControl, RefusedTargetsNameTheLastRefusedSystem) {
 }
 
 TEST_F(RunControl, NoCellLeavesOneLine) {
-  enter_cell(kOrtho, {"5.431", "7.123", "9.877", "90", "90", "90"});
+  enter_cell(crystal_system::orthorhombic, {"5.431", "7.123", "9.877", "90", "90", "90"});
   tk.type(control::Edit9, "0");
   run();
   EXPECT_EQ(found(), std::vector<std::string>{"No other cell"});
@@ -100,7 +106,7 @@ TEST_F(RunControl, NoCellLeavesOneLine) {
 }
 
 TEST_F(RunControl, DefaultSearchEndsTheBarAtNinetyNine) {
-  enter_cell(kOrtho, {"5.431", "7.123", "9.877", "90", "90", "90"});
+  enter_cell(crystal_system::orthorhombic, {"5.431", "7.123", "9.877", "90", "90", "90"});
   run();
   EXPECT_EQ(tk.pump_count(), 171 * 170 / 2);
   EXPECT_EQ(tk.position(control::ProgressBar1), 99);
@@ -149,7 +155,7 @@ TEST_F(RunControl, AnsweringNoGoesOnWithTheSameConditions) {
 }
 
 TEST_F(RunControl, TooManyCellsStopsAtTheFiveHundredth) {
-  enter_cell(kCubic, {"4", "4", "4", "90", "90", "90"});
+  enter_cell(crystal_system::cubic, {"4", "4", "4", "90", "90", "90"});
   run();
   EXPECT_EQ(form.found_count(), 500);
   EXPECT_EQ(tk.messages().back(), "error_box Too many found cells!!");
@@ -169,14 +175,14 @@ TEST_F(RunControl, CrysfireSourceWithoutASelectedSolutionEndsSilently) {
 
 TEST_F(RunControl, CellsWithoutVolumeAndUnchosenSystemsAreRefusedClearly) {
   const struct {
-    int system;
+    crystal_system system;
     std::array<std::string, 6> cell;
     const char* message;
   } cases[] = {
-      {kOrtho,
+      {crystal_system::orthorhombic,
        {"4", "5", "", "90", "90", "90"},
        "The starting cell has no volume: check its edges and angles"},
-      {kTricl,
+      {crystal_system::triclinic,
        {"4", "5", "6", "10", "10", "150"},
        "The starting cell has no volume: check its edges and angles"},
   };
@@ -215,7 +221,7 @@ TEST_F(RunControl, RatioAtTheLimitDependsOnTheStoredBits) {
 
 TEST_F(RunControl, CheckListKeepsAllExclusive) {
   EXPECT_TRUE(tk.checked(control::CheckListBox1, 0));
-  tk.toggle_check(control::CheckListBox1, 1);
+  check_target(crystal_system::cubic);
   EXPECT_FALSE(tk.checked(control::CheckListBox1, 0));
   EXPECT_TRUE(tk.checked(control::CheckListBox1, 1));
   tk.toggle_check(control::CheckListBox1, 0);

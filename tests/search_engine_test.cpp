@@ -90,7 +90,7 @@ TEST(TripleSearch, OrthohexagonalCellBecomesHexagonalOnlyNearRootThree) {
     ASSERT_EQ(host.cells.size(), 1u) << c.code;
     const found_cell& cell = host.cells[0];
     EXPECT_EQ(cell.code, c.code);
-    if (cell.number == 4) {
+    if (cell.system == mathhkl::crystal_system::hexagonal) {
       const matrix3 d{{{1, 0, 0}, {-0.5L, 0.5L, 0}, {0, 0, 1}}};
       EXPECT_EQ(cell.matrix, d);
       EXPECT_NEAR(static_cast<double>(cell.a), static_cast<double>(cell.b), 0.001);

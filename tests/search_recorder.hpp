@@ -11,9 +11,10 @@
 namespace quarvel {
 
 struct search_recorder : search_host {
-  explicit search_recorder(unsigned wanted_mask = 0x7eu) : wanted(wanted_mask) {}
+  explicit search_recorder(mathhkl::system_set wanted_systems = mathhkl::system_set::searchable())
+      : wanted(wanted_systems) {}
   bool add_found(const found_cell& cell) override {
-    if ((wanted & (1u << cell.number)) == 0) return false;
+    if (!wanted.contains(cell.system)) return false;
     cells.push_back(cell);
     lines.push_back(raw_found_line(cell));
     return static_cast<int>(cells.size()) == stop_after;
@@ -22,10 +23,11 @@ struct search_recorder : search_host {
     ++pairs;
     return false;
   }
+  bool preparation_step() override { return false; }
   void inner_steps(long long count) override { steps += count; }
-  unsigned wanted_systems() override { return wanted; }
+  mathhkl::system_set wanted_systems() override { return wanted; }
 
-  unsigned wanted;
+  mathhkl::system_set wanted;
   int stop_after = -1;
   std::vector<found_cell> cells;
   std::vector<std::string> lines;

@@ -1,12 +1,23 @@
 // TForm1: the layout's initial contents and the event wiring.
 #include "main/form.hpp"
 
+#include <algorithm>
+
 #include "mathhkl/crystal_systems.hpp"
 #include "platform/error.hpp"
 
 namespace quarvel {
 
 using toolkit::event;
+
+namespace {
+
+bool is_cell_field(control c) {
+  return std::find(toolkit::kCellFields.begin(), toolkit::kCellFields.end(), c) !=
+         toolkit::kCellFields.end();
+}
+
+}  // namespace
 
 TForm1::TForm1(toolkit::toolkit& tk) : tk_(tk) {
   put_layout_defaults();
@@ -96,10 +107,10 @@ void TForm1::dispatch(control source, event kind) {
         }
         break;
       case event::enter:
-        if (source >= control::Edit3 && source <= control::Edit8) set_numero();
+        if (is_cell_field(source)) set_numero();
         break;
       case event::exit:
-        if (source >= control::Edit3 && source <= control::Edit8) verification();
+        if (is_cell_field(source)) verification();
         if (source == control::CheckListBox1) onexit();
         break;
       case event::click_check:

@@ -38,9 +38,7 @@ std::string code_of_item(const std::string& item) {
 }  // namespace
 
 control TForm1::field(int number) const {
-  static constexpr std::array<control, 6> fields{control::Edit3, control::Edit4, control::Edit5,
-                                                 control::Edit6, control::Edit7, control::Edit8};
-  return fields[number - 1];
+  return toolkit::kCellFields[number - 1];
 }
 
 void TForm1::show_keyboard_mode() {
@@ -130,9 +128,9 @@ void TForm1::verification() {
 }
 
 void TForm1::cell_to_fields() {
-  const mathhkl::crystal_system& system = mathhkl::system_of_code(state_.system_code);
+  const mathhkl::system_info& system = mathhkl::system_of_code(state_.system_code);
   if (system.code == state_.system_code) {
-    tk_.set_selected_index(control::ListBox3, system.number - 1);
+    tk_.set_selected_index(control::ListBox3, mathhkl::keyboard_list_index(system.system));
   }
   for (int n = 1; n <= 6; ++n) {
     tk_.set_text(field(n), mathhkl::format_fixed(state_.cell[n - 1], 8, n <= 3 ? 4 : 2));

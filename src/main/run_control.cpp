@@ -1,5 +1,6 @@
 // The Run handler: conditions, starting cell, refusal of impossible targets, then the search.
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "main/result_lines.hpp"
@@ -13,7 +14,9 @@
 
 namespace quarvel {
 
+using mathhkl::crystal_system;
 using mathhkl::real48;
+using mathhkl::system_set;
 using toolkit::cursor;
 
 namespace {
@@ -28,13 +31,19 @@ bool read_condition(const toolkit::toolkit& tk, control field, real48& into) {
   return r.code == 0;
 }
 
-// The last checked target that the starting system cannot be searched for, 0 when none.
-// Hexagonal and rhombohedral may be searched from orthorhombic, rhombohedral from hexagonal.
-int refused_target(const toolkit::toolkit& tk, int start_system) {
-  int bad = 0;
-  for (int s = start_system; s <= 6; ++s) {
-    const bool allowed = (start_system == 3 && (s == 4 || s == 5)) || (start_system == 4 && s == 5);
-    if (tk.checked(control::CheckListBox1, s) && !allowed) bad = s;
+// The last checked target that the starting system cannot be searched for: the start's own
+// system and those after it in the list, except hexagonal and rhombohedral from orthorhombic
+// and rhombohedral from hexagonal.
+std::optional<crystal_system> refused_target(const toolkit::toolkit& tk, crystal_system start) {
+  const system_set allowed =
+      start == crystal_system::orthorhombic
+          ? system_set{crystal_system::hexagonal, crystal_system::rhombohedral}
+      : start == crystal_system::hexagonal ? system_set{crystal_system::rhombohedral}
+                                           : system_set{};
+  std::optional<crystal_system> bad;
+  for (crystal_system s : mathhkl::kSearchableSystems) {
+    if (mathhkl::number_of(s) < mathhkl::number_of(start) || allowed.contains(s)) continue;
+    if (tk.checked(control::CheckListBox1, mathhkl::check_list_item(s))) bad = s;
   }
   return bad;
 }
@@ -98,14 +107,14 @@ void TForm1::click_systeme() {
     return;
   }
   mathhkl::recognise_cell_system(state_);
-  const mathhkl::crystal_system& start = mathhkl::system_of_code(state_.system_code);
+  const mathhkl::system_info& start = mathhkl::system_of_code(state_.system_code);
 
   if (!tk_.checked(control::CheckListBox1, 0)) {
-    if (const int bad = refused_target(tk_, start.number); bad > 0) {
+    if (const auto bad = refused_target(tk_, start.system)) {
       tk_.beep();
-      tk_.information_box("From " + std::string(start.name) +
-                          " cell, Quarvel cannot search for a " +
-                          tk_.line(control::CheckListBox1, bad) + " cell");
+      tk_.information_box(
+          "From " + std::string(start.name) + " cell, Quarvel cannot search for a " +
+          tk_.line(control::CheckListBox1, mathhkl::check_list_item(*bad)) + " cell");
       tk_.set_cursor(cursor::normal);
       return;
     }
@@ -128,7 +137,8 @@ void TForm1::click_systeme() {
   const auto vectors = build_vector_table(max_vector, state_.axes_matrix);
   const mathhkl::tolerances tol{state_.tol_param, state_.tol_angle};
   run search(*this, tol, vectors.size());
-  const search_conditions conditions{tol, max_vol_ratio, start_volume, start.number == 4};
+  const search_conditions conditions{tol, max_vol_ratio, start_volume,
+                                     start.system == crystal_system::hexagonal};
 
   struct searching_flag {  // cleared however the search ends
     explicit searching_flag(bool& f) : flag(f) { flag = true; }

@@ -1,28 +1,37 @@
-// The search's three calls into the window, and its ending.
+// The search's calls into the window, and its ending.
 #include "main/search_run.hpp"
-
-#include <cmath>
 
 #include "main/result_lines.hpp"
 #include "main/show_error.hpp"
 
 namespace quarvel {
 
+using mathhkl::crystal_system;
 using toolkit::cursor;
 
 TForm1::run::run(TForm1& form, mathhkl::tolerances tol, size_t vector_count)
-    : form_(form), tk_(form.tk_), tol_(tol) {
-  const long double n = static_cast<long double>(vector_count);
-  // In floating point: the cube passes the 32-bit range from 1291 vectors on.
-  progress_scale_ = n * n * n * 0.005L;
+    : form_(form),
+      tk_(form.tk_),
+      tol_(tol),
+      vector_count_cubed_(static_cast<long long>(vector_count) *
+                          static_cast<long long>(vector_count) *
+                          static_cast<long long>(vector_count)) {
+  read_controls();
+}
+
+void TForm1::run::read_controls() {
+  wanted_ = {};
+  for (crystal_system s : mathhkl::kSearchableSystems) {
+    if (tk_.checked(control::CheckListBox1, 0) ||
+        tk_.checked(control::CheckListBox1, mathhkl::check_list_item(s))) {
+      wanted_.insert(s);
+    }
+  }
+  abort_pressed_ = tk_.down(control::SpeedButton1) || tk_.down(control::SpeedButton2);
 }
 
 bool TForm1::run::add_found(const found_cell& cell) {
-  // Target systems, read afresh at every candidate.
-  if (!tk_.checked(control::CheckListBox1, 0) &&
-      !tk_.checked(control::CheckListBox1, cell.number)) {
-    return false;
-  }
+  if (!wanted_.contains(cell.system)) return false;
   std::string line = raw_found_line(cell);
   tk_.add_line(control::ListBox4, line);
   tk_.set_selected_index(control::ListBox4, form_.found_count() - 1);
@@ -37,17 +46,26 @@ bool TForm1::run::add_found(const found_cell& cell) {
     return true;
   }
   found_lines_.push_back(std::move(line));
-  found_systems_.push_back(cell.number);
+  found_systems_.push_back(cell.system);
   return false;
 }
 
+bool TForm1::run::preparation_step() {
+  if (tk_.pump_messages()) read_controls();
+  ended_early_ = form_.stop_requested_;
+  return ended_early_;
+}
+
 bool TForm1::run::pair_step() {
-  tk_.pump_messages();
+  if (tk_.pump_messages()) read_controls();
   if (form_.stop_requested_) {
     ended_early_ = true;
     return true;
   }
-  if (!tk_.down(control::SpeedButton1) && !tk_.down(control::SpeedButton2)) return false;
+  return abort_pressed_ && ask_abort();
+}
+
+bool TForm1::run::ask_abort() {
   tk_.beep();
   if (tk_.confirmation_box(" Do you want to abort the search?") == toolkit::answer::yes) {
     tk_.add_line(control::ListBox4, kStoppedByUser);
@@ -61,25 +79,31 @@ bool TForm1::run::pair_step() {
   }
   tk_.set_down(control::SpeedButton1, false);
   tk_.set_down(control::SpeedButton2, false);
+  read_controls();
   return false;
 }
 
+int TForm1::run::position_at(long long count) const {
+  // Below 2^63: count stays under N^3 / 2, N under 34500.
+  const long long scaled = 200 * count;
+  long long position = scaled / vector_count_cubed_;
+  const long long twice_rest = 2 * (scaled % vector_count_cubed_);
+  if (twice_rest > vector_count_cubed_ || (twice_rest == vector_count_cubed_ && position % 2 != 0))
+    ++position;
+  return static_cast<int>(position);
+}
+
 void TForm1::run::inner_steps(long long count) {
-  progress_count_ = progress_count_ + static_cast<long double>(count);
-  // Round with halves to even; only a change of position reaches the window.
-  const int position = static_cast<int>(std::nearbyint(progress_count_ / progress_scale_));
+  progress_count_ += count;
+  if (progress_count_ < next_position_count_) return;
+  const int position = position_at(progress_count_);
   if (position != shown_position_) {
     shown_position_ = position;
     tk_.set_position(control::ProgressBar1, position);
   }
-}
-
-unsigned TForm1::run::wanted_systems() {
-  if (tk_.checked(control::CheckListBox1, 0)) return 0x7eu;  // "All": bits 1 to 6
-  unsigned wanted = 0;
-  for (int system = 1; system <= 6; ++system)
-    if (tk_.checked(control::CheckListBox1, system)) wanted |= 1u << system;
-  return wanted;
+  // The first count past position + 1/2, found from just below it.
+  next_position_count_ = (2LL * position + 1) * vector_count_cubed_ / 400;
+  while (position_at(next_position_count_) <= position) ++next_position_count_;
 }
 
 void TForm1::run::end() {
@@ -95,7 +119,7 @@ void TForm1::run::end() {
   if (!repeat_identical && found_lines_.size() >= 2)
     kept = keep_after_duplicates(found_lines_, tol_);
   int running_number = 0;
-  for (int system = 1; system <= 6; ++system) {
+  for (crystal_system system : mathhkl::kSearchableSystems) {
     for (size_t i = 0; i < found_lines_.size(); ++i) {
       if (!kept[i] || found_systems_[i] != system) continue;
       const int cross_reference = form_.find_sum_line(found_lines_[i]);

@@ -16,8 +16,9 @@ class TForm1::run : public search_host {
 
   bool add_found(const found_cell& cell) override;
   bool pair_step() override;
+  bool preparation_step() override;
   void inner_steps(long long count) override;
-  unsigned wanted_systems() override;
+  mathhkl::system_set wanted_systems() override { return wanted_; }
 
   // After the triple search: "No other cell", or duplicates dropped, grouped, numbered.
   void end();
@@ -27,13 +28,23 @@ class TForm1::run : public search_host {
  private:
   static constexpr int kMostFoundLines = 500;  // the 500th cell stops the search
 
+  // The target systems and the Abort buttons, read again only after the window handled events:
+  // nothing else changes them.
+  void read_controls();
+  bool ask_abort();
+  // The bar's position after `count` steps: 200 count / N^3, rounded half to even.
+  int position_at(long long count) const;
+
   TForm1& form_;
   toolkit::toolkit& tk_;
   mathhkl::tolerances tol_;
   std::vector<std::string> found_lines_;
-  std::vector<int> found_systems_;
-  real48 progress_count_;
-  real48 progress_scale_;
+  std::vector<mathhkl::crystal_system> found_systems_;
+  mathhkl::system_set wanted_;
+  bool abort_pressed_ = false;
+  long long vector_count_cubed_;
+  long long progress_count_ = 0;
+  long long next_position_count_ = 0;  // the count at which the position changes next
   int shown_position_ = -1;
   bool ended_early_ = false;
 };

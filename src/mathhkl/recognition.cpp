@@ -34,10 +34,10 @@ struct metric_tests {
   bool monoclinic() const { return right(alpha) && wide(beta) && right(gamma); }
 
   // The right-angle branch: cubic, tetragonal (a = b != c) or orthorhombic; none otherwise.
-  std::optional<int> right_angle_system() const {
-    if (equal_edges()) return 1;
-    if (fits(dab()) && misfits(dbc())) return 2;
-    if (misfits(dab()) && misfits(dbc())) return 3;
+  std::optional<crystal_system> right_angle_system() const {
+    if (equal_edges()) return crystal_system::cubic;
+    if (fits(dab()) && misfits(dbc())) return crystal_system::tetragonal;
+    if (misfits(dab()) && misfits(dbc())) return crystal_system::orthorhombic;
     return std::nullopt;
   }
 };
@@ -52,16 +52,16 @@ tolerances tolerances_of(const cell_state& state) {
 
 // Outside the right-angle branch: hexagonal, rhombohedral, monoclinic, else triclinic. The
 // summary reader asks b = c of a hexagonal cell as well.
-int oblique_system(const metric_tests& t, bool hexagonal_needs_b_equal_c) {
+crystal_system oblique_system(const metric_tests& t, bool hexagonal_needs_b_equal_c) {
   const bool hexagonal = t.fits(t.dab()) && (!hexagonal_needs_b_equal_c || t.fits(t.dbc())) &&
                          t.right(t.alpha) && t.right(t.beta) && t.hex(t.gamma);
-  if (hexagonal) return 4;
-  if (t.rhombohedral()) return 5;
-  return t.monoclinic() ? 6 : kTriclinic;
+  if (hexagonal) return crystal_system::hexagonal;
+  if (t.rhombohedral()) return crystal_system::rhombohedral;
+  return t.monoclinic() ? crystal_system::monoclinic : crystal_system::triclinic;
 }
 
-void set_code(cell_state& state, int number) {
-  state.system_code = std::string(system_of_number(number).code);
+void set_code(cell_state& state, crystal_system system) {
+  state.system_code = std::string(info_of(system).code);
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ void set_code(cell_state& state, int number) {
 void recognise_cell_system(cell_state& state) {
   const metric_tests t = tests_of(state.cell, tolerances_of(state));
   if (t.all_right()) {
-    if (auto number = t.right_angle_system()) set_code(state, *number);
+    if (auto system = t.right_angle_system()) set_code(state, *system);
     return;
   }
   set_code(state, oblique_system(t, false));
@@ -78,11 +78,12 @@ void recognise_cell_system(cell_state& state) {
 void recognise_sum_system(std::span<real48, 6> values, cell_state& state) {
   const metric_tests t = tests_of(values, tolerances_of(state));
   if (t.all_right()) {
-    auto number = t.right_angle_system();
-    if (!number) return;
-    set_code(state, *number);
-    if (*number == 3 && t.fits(t.dca())) {  // a = c != b: tetragonal, equal edges first
-      set_code(state, 2);
+    auto system = t.right_angle_system();
+    if (!system) return;
+    set_code(state, *system);
+    if (*system == crystal_system::orthorhombic && t.fits(t.dca())) {
+      // a = c != b: tetragonal, equal edges first
+      set_code(state, crystal_system::tetragonal);
       std::swap(values[1], values[2]);
     }
     return;
@@ -94,11 +95,12 @@ candidate_system classify_cell(const real48& a, const real48& b, const real48& c
                                const real48& alpha, const real48& beta, const real48& gamma,
                                tolerances tol) {
   const metric_tests t{a, b, c, alpha, beta, gamma, tol};
-  int number = kTriclinic;
-  if (t.all_right()) number = t.right_angle_system().value_or(kTriclinic);
-  if (number == kTriclinic) number = oblique_system(t, false);
-  if (number == kTriclinic) return {"", kTriclinic};
-  return {system_of_number(number).code, number};
+  constexpr crystal_system none = crystal_system::triclinic;
+  crystal_system system = none;
+  if (t.all_right()) system = t.right_angle_system().value_or(none);
+  if (system == none) system = oblique_system(t, false);
+  if (system == none) return {"", none};
+  return {info_of(system).code, system};
 }
 
 }  // namespace mathhkl

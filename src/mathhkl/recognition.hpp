@@ -24,7 +24,7 @@ void recognise_sum_system(std::span<real48, 6> values, cell_state& state);
 
 struct candidate_system {
   std::string_view candidate_code;  // empty when nothing fits
-  int candidate_number;             // 1..6, or 7 when nothing fits
+  crystal_system system;            // triclinic when nothing fits
 };
 
 candidate_system classify_cell(const real48& a, const real48& b, const real48& c,

@@ -70,8 +70,8 @@ bool convert_to_hexagonal(int hex_case, const matrix3& t, const matrix3& axes_ma
   if (!angle(1, 2, cell.b, cell.c, cell.alpha)) return false;
   if (!angle(2, 0, cell.c, cell.a, cell.beta)) return false;
   cell.volume = ((cell.a * cell.b) * cell.c) * std::sqrt(3.0L) * 0.5L;
-  cell.code = "HEXA";
-  cell.number = 4;
+  cell.system = mathhkl::crystal_system::hexagonal;
+  cell.code = mathhkl::info_of(cell.system).code;
   return true;
 }
 
@@ -104,11 +104,11 @@ bool candidate_check::test(size_t p, size_t q, size_t r, const matrix3& t, const
   cell.c = vr.length;
   const auto system = mathhkl::classify_cell(cell.a, cell.b, cell.c, cell.alpha, cell.beta,
                                              cell.gamma, conditions_.tol);
-  if (system.candidate_number == mathhkl::kTriclinic) return false;
+  if (system.system == mathhkl::crystal_system::triclinic) return false;
   cell.code = system.candidate_code;
-  cell.number = system.candidate_number;
+  cell.system = system.system;
   mathhkl::mat_copy(t, cell.matrix);
-  if (cell.number == 3) {
+  if (cell.system == mathhkl::crystal_system::orthorhombic) {
     if (conditions_.start_is_hexagonal) return false;
     const int hex_case = orthohexagonal_case(cell.a, cell.b, cell.c);
     if (hex_case > 0 && !convert_to_hexagonal(hex_case, t, axes_, cell)) return false;

@@ -8,16 +8,18 @@
 //   120-degree gamma between p and q; a rhombohedral cell needs three equal edges. So each q
 //   keeps the list of its right-angle partners r and of its equal-length partners r, made once.
 // - The target systems can change only while the window pumps messages, once per pair.
-// The volume factor t of a triple is (|det T| Vo / (lp lq lr))^2 in exact arithmetic; its
-// cosines are rounded to 40 bits, which moves t by less than 1e-10. Pairs whose flattest
-// possible triple could have a t that rounding turns negative are tried in full, so that even
-// a failure of the arithmetic stays the same; and the volume bound is used only where t is
-// large enough for V/Vo to stay within 0.1 % of |det T|.
+// The volume factor t of a triple is (s)^2 with s = |det T| Vo / (lp lq lr) in exact
+// arithmetic. The stored components, lengths and cosines are each within 2^-40 of their
+// values, which moves s by less than 5e-12 and t by less than 3.5e-11 more. Triples whose s
+// could be below 1e-5 (t below 1e-10) are tried in full, so that even a failure of the
+// arithmetic stays the same; and the volume bound is used only where t is large enough for
+// V/Vo to stay within 0.1 % of |det T|.
 #include "search/search_engine.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numeric>
 
 #include "mathhkl/angles.hpp"
 #include "search/candidate_check.hpp"
@@ -26,17 +28,25 @@ namespace quarvel {
 namespace {
 
 using mathhkl::arc_cos;
+using mathhkl::crystal_system;
 using mathhkl::kDegreesPerRadian;
+using mathhkl::system_set;
 using index_list = std::vector<std::uint32_t>;
 
-constexpr unsigned bit(int system) {
-  return 1u << system;
-}
-constexpr unsigned kRightAngleSystems = bit(1) | bit(2) | bit(3) | bit(4) | bit(6);
-// lp lq lr / (|det T| Vo) above which t may fall below 1e-9 (rounding could make it negative),
-// and above which V/Vo may be more than 0.1 % from |det T| (t below 6.25e-8).
-constexpr long double kFlatTriple = 31623.0L;
+const system_set kRightAngleSystems{crystal_system::cubic, crystal_system::tetragonal,
+                                    crystal_system::orthorhombic, crystal_system::hexagonal,
+                                    crystal_system::monoclinic};
+// Systems whose cells need not have three equal edges: the others need a = b as well.
+const system_set kUnequalEdgeSystems{crystal_system::orthorhombic, crystal_system::hexagonal,
+                                     crystal_system::monoclinic};
+// lp lq lr / (|det T| Vo) above which a triple is tried in full (s below 1e-5), and above which
+// V/Vo may be more than 0.1 % from |det T| (t below 6.25e-8).
+constexpr double kFlatTriple = 1e5;
 constexpr long double kVolumeBoundValid = 4000.0L;
+// Comparisons in double that must err on the side of trying more.
+constexpr double kSlack = 1.0 + 1e-9;
+// Pairs of vectors compared between two calls of the host while the partner lists are made.
+constexpr long long kPairsPerPreparationStep = 1 << 16;
 
 struct prepared_vector {
   double x, y, z, length;  // the stored values: 40-bit significands fit a double exactly
@@ -46,8 +56,9 @@ struct prepared_vector {
 
 struct prepared_table {
   std::vector<prepared_vector> v;
-  std::vector<index_list> right_partners;  // r > q with a right angle alpha(q, r)
-  std::vector<index_list> equal_partners;  // r > q with |l_q - l_r| below the tolerance
+  std::vector<index_list> right_partners;    // r > q with a right angle alpha(q, r)
+  std::vector<index_list> equal_partners;    // r > q with |l_q - l_r| below the tolerance
+  std::vector<std::uint32_t> longest_first;  // every index, the longest vector first
   double longest = 0.0;
 };
 
@@ -63,10 +74,30 @@ long double stored_angle(const real48& cosine) {
   return real48(arc_cos(cosine) * kDegreesPerRadian);
 }
 
-prepared_table prepare(const std::vector<lattice_vector>& vectors, const candidate_check& test,
-                       const search_conditions& conditions) {
+// Pairs of equal length, found in length order: only neighbours within the tolerance compare.
+void find_equal_partners(const std::vector<lattice_vector>& vectors, long double tol_param,
+                         prepared_table& table) {
   const size_t n = vectors.size();
-  prepared_table table;
+  std::vector<std::uint32_t> by_length(n);
+  std::iota(by_length.begin(), by_length.end(), 0u);
+  std::stable_sort(by_length.begin(), by_length.end(), [&](std::uint32_t i, std::uint32_t j) {
+    return vectors[i].length < vectors[j].length;
+  });
+  for (size_t i = 0; i < n; ++i) {
+    const long double li = vectors[by_length[i]].length;
+    for (size_t j = i + 1; j < n && vectors[by_length[j]].length - li < tol_param; ++j) {
+      const auto [q, r] = std::minmax(by_length[i], by_length[j]);
+      table.equal_partners[q].push_back(r);
+    }
+  }
+  for (auto& list : table.equal_partners) std::sort(list.begin(), list.end());
+  table.longest_first.assign(by_length.rbegin(), by_length.rend());
+}
+
+// Returns true when the host stopped the search.
+bool prepare(const std::vector<lattice_vector>& vectors, const candidate_check& test,
+             const search_conditions& conditions, search_host& host, prepared_table& table) {
+  const size_t n = vectors.size();
   table.v.reserve(n);
   for (const auto& e : vectors) {
     table.v.push_back({static_cast<double>(e.x.value()), static_cast<double>(e.y.value()),
@@ -76,24 +107,28 @@ prepared_table prepare(const std::vector<lattice_vector>& vectors, const candida
   }
   table.right_partners.resize(n);
   table.equal_partners.resize(n);
+  find_equal_partners(vectors, conditions.tol.param, table);
   const double right_bound = cosine_bound(conditions.tol.angle);
+  long long pairs_since_step = 0;
   for (size_t q = 0; q < n; ++q) {
     const prepared_vector& a = table.v[q];
+    const double bound = right_bound * a.length * kSlack;
     for (size_t r = q + 1; r < n; ++r) {
       const prepared_vector& b = table.v[r];
-      if (std::fabs(vectors[q].length - vectors[r].length) < conditions.tol.param) {
-        table.equal_partners[q].push_back(static_cast<std::uint32_t>(r));
-      }
-      const double c = (a.x * b.x + a.y * b.y + a.z * b.z) / (a.length * b.length);
-      if (std::fabs(c) > right_bound) continue;
+      if (std::fabs(a.x * b.x + a.y * b.y + a.z * b.z) > bound * b.length) continue;
       const real48 cosine = test.pair_cosine(q, r);
       if (std::fabs(cosine) >= 1.0L) continue;
       if (std::fabs(stored_angle(cosine) - 90.0L) < conditions.tol.angle) {
         table.right_partners[q].push_back(static_cast<std::uint32_t>(r));
       }
     }
+    pairs_since_step += static_cast<long long>(n - q);
+    if (pairs_since_step >= kPairsPerPreparationStep) {
+      pairs_since_step = 0;
+      if (host.preparation_step()) return true;
+    }
   }
-  return table;
+  return false;
 }
 
 std::int64_t triple_product(const prepared_vector& p, const prepared_vector& q,
@@ -106,6 +141,33 @@ std::int64_t triple_product(const prepared_vector& p, const prepared_vector& q,
 void merge_into(const index_list& a, const index_list& b, index_list& out) {
   out.clear();
   std::set_union(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(out));
+}
+
+// The thirds r > q that make (p, q, r) so flat that its arithmetic may fail, in order. Only
+// vectors longer than kFlatTriple Vo / (lp lq) can, and only with |det T| up to `most_det`,
+// which every det of the pair is a multiple of the cross product's divisor.
+void find_flat_thirds(const prepared_table& table, size_t p, size_t q, double vo, index_list& out) {
+  out.clear();
+  const prepared_vector& vp = table.v[p];
+  const prepared_vector& vq = table.v[q];
+  const double pair_product = vp.length * vq.length;
+  const double most_det = pair_product * table.longest / (kFlatTriple * vo) * kSlack;
+  const std::int64_t nu = vp.v * vq.w - vp.w * vq.v;
+  const std::int64_t nv = vp.w * vq.u - vp.u * vq.w;
+  const std::int64_t nw = vp.u * vq.v - vp.v * vq.u;
+  const std::int64_t divisor = std::gcd(std::gcd(nu, nv), nw);
+  if (divisor == 0 || static_cast<double>(divisor) > most_det) return;
+  const double shortest_third = kFlatTriple * vo / pair_product / kSlack;
+  for (const std::uint32_t r : table.longest_first) {
+    const prepared_vector& vr = table.v[r];
+    if (vr.length < shortest_third) break;
+    if (r <= q || vp.odd + vq.odd + vr.odd == 0) continue;
+    const std::int64_t det = vr.u * nu + vr.v * nv + vr.w * nw;
+    if (det == 0) continue;
+    if (pair_product * vr.length * kSlack > kFlatTriple * static_cast<double>(std::llabs(det)) * vo)
+      out.push_back(r);
+  }
+  std::sort(out.begin(), out.end());
 }
 
 }  // namespace
@@ -138,7 +200,8 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
                        const search_conditions& conditions, search_host& host) {
   const size_t n = vectors.size();
   const candidate_check test(vectors, axes_matrix, conditions);
-  const prepared_table table = prepare(vectors, test, conditions);
+  prepared_table table;
+  if (prepare(vectors, test, conditions, host, table)) return;
   const auto& tol = conditions.tol;
   const double right_bound = cosine_bound(tol.angle);
   // Plain cells keep V/Vo near |det|; converted ones keep at least 0.433 |det|.
@@ -147,68 +210,89 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
   const long double converted_det_limit =
       conditions.max_vol_ratio * ratio_margin * 2.0L / 0.8660254L;
   const long double vo = conditions.start_volume;
+  // lp lq above which some third could make a flat triple.
+  const double flat_pair_product = kFlatTriple * static_cast<double>(vo) / table.longest / kSlack;
 
-  index_list merged;
+  const index_list kNone;
+  index_list merged, flat_thirds, thirds_with_flat;
   matrix3 t{};
   found_cell cell{};
   for (size_t p = 0; p + 1 < n; ++p) {
     const prepared_vector& vp = table.v[p];
     set_row(t, 0, vectors[p]);
+    const index_list& equal_to_p = table.equal_partners[p];
+    auto next_equal = equal_to_p.begin();
     for (size_t q = p + 1; q < n; ++q) {
       const prepared_vector& vq = table.v[q];
       if (host.pair_step()) return;
       host.inner_steps(static_cast<long long>(n));
-      const unsigned wanted = host.wanted_systems();
-      const bool equal_pq = std::fabs(vectors[p].length - vectors[q].length) < tol.param;
+      const system_set wanted = host.wanted_systems();
+      while (next_equal != equal_to_p.end() && *next_equal < q) ++next_equal;
+      const bool equal_pq = next_equal != equal_to_p.end() && *next_equal == q;
+
+      // What the pair can still become, before any cosine.
+      const bool edges_allowed = equal_pq || wanted.intersects(kUnequalEdgeSystems);
+      const bool may_right = edges_allowed && wanted.intersects(kRightAngleSystems);
+      const bool may_hex = edges_allowed && wanted.contains(crystal_system::hexagonal);
+      const bool rhombohedral_path = wanted.contains(crystal_system::rhombohedral) && equal_pq;
+      const double pair_product = vp.length * vq.length;
+      const bool flat_pair = pair_product > flat_pair_product;
+      if (!may_right && !may_hex && !rhombohedral_path && !flat_pair) continue;
 
       // gamma: its exact stored value only matters when it may be right or 120 degrees.
-      const double c = (vp.x * vq.x + vp.y * vq.y + vp.z * vq.z) / (vp.length * vq.length);
       bool right_gamma = false;
       bool hex_gamma = false;
-      const bool near_right_or_hex =
-          std::fabs(c) <= right_bound || std::fabs(c + 0.5) <= right_bound;
+      bool have_cos_gamma = false;
       real48 cos_gamma;
-      if (near_right_or_hex) {
-        cos_gamma = test.pair_cosine(p, q);
-        if (std::fabs(cos_gamma) < 1.0L) {
-          const long double gamma = stored_angle(cos_gamma);
-          right_gamma = std::fabs(gamma - 90.0L) < tol.angle;
-          hex_gamma = std::fabs(gamma - 120.0L) < tol.angle;
+      if (may_right || may_hex) {
+        const double c = (vp.x * vq.x + vp.y * vq.y + vp.z * vq.z) / pair_product;
+        if (std::fabs(c) <= right_bound || std::fabs(c + 0.5) <= right_bound) {
+          cos_gamma = test.pair_cosine(p, q);
+          have_cos_gamma = true;
+          if (std::fabs(cos_gamma) < 1.0L) {
+            const long double gamma = stored_angle(cos_gamma);
+            right_gamma = may_right && std::fabs(gamma - 90.0L) < tol.angle;
+            hex_gamma = may_hex && std::fabs(gamma - 120.0L) < tol.angle;
+          }
         }
       }
-      const long double pair_product = static_cast<long double>(vp.length) * vq.length;
-      const bool flat = pair_product * table.longest > kFlatTriple * vo;
-      // Cubic and tetragonal cells need a = b; cubic ones b = c as well.
-      const bool only_equal_edges = (wanted & (bit(3) | bit(4) | bit(6))) == 0;
-      const bool right_path =
-          ((right_gamma && (wanted & kRightAngleSystems)) || (hex_gamma && (wanted & bit(4)))) &&
-          (equal_pq || !only_equal_edges);
-      const bool rhombohedral_path = (wanted & bit(5)) && equal_pq;
+      const bool right_path = right_gamma || hex_gamma;
+      // Only cubic cells wanted among the right-angled ones: c = b as well.
+      const bool cubic_only =
+          !wanted.intersects(kUnequalEdgeSystems) && !wanted.contains(crystal_system::tetragonal);
 
-      const index_list* thirds = &table.equal_partners[q];
-      if (flat) {
-        merged.clear();
-        for (size_t r = q + 1; r < n; ++r) merged.push_back(static_cast<std::uint32_t>(r));
+      const index_list* thirds = &kNone;
+      if (right_path && !cubic_only) {
+        merge_into(table.right_partners[q], rhombohedral_path ? table.equal_partners[q] : kNone,
+                   merged);
         thirds = &merged;
-      } else if (right_path && !(only_equal_edges && (wanted & bit(2)) == 0)) {
-        merge_into(table.right_partners[q],
-                   rhombohedral_path ? table.equal_partners[q] : index_list{}, merged);
-        thirds = &merged;
-      } else if (!right_path && !rhombohedral_path) {
-        continue;
+      } else if (right_path || rhombohedral_path) {
+        thirds = &table.equal_partners[q];
+      }
+      if (flat_pair) {
+        find_flat_thirds(table, p, q, static_cast<double>(vo), flat_thirds);
+        if (!flat_thirds.empty()) {
+          merge_into(*thirds, flat_thirds, thirds_with_flat);
+          thirds = &thirds_with_flat;
+        }
       }
       if (thirds->empty()) continue;
       set_row(t, 1, vectors[q]);
-      if (!near_right_or_hex) cos_gamma = test.pair_cosine(p, q);
+      if (!have_cos_gamma) cos_gamma = test.pair_cosine(p, q);
+      // right_gamma is only known where a converted cell, which is hexagonal, may be kept.
       const long double det_limit = right_gamma ? converted_det_limit : plain_det_limit;
+      auto next_flat = flat_thirds.cbegin();
       for (const std::uint32_t r : *thirds) {
         const prepared_vector& vr = table.v[r];
+        while (flat_pair && next_flat != flat_thirds.cend() && *next_flat < r) ++next_flat;
+        const bool flat = flat_pair && next_flat != flat_thirds.cend() && *next_flat == r;
         if (vp.odd + vq.odd + vr.odd == 0) continue;
         const std::int64_t det = triple_product(vp, vq, vr);
         if (det == 0) continue;
         const long double abs_det = static_cast<long double>(std::llabs(det));
         if (!flat && abs_det > det_limit &&
-            pair_product * vr.length <= kVolumeBoundValid * abs_det * vo) {
+            static_cast<long double>(pair_product) * vr.length <=
+                kVolumeBoundValid * abs_det * vo) {
           continue;
         }
         set_row(t, 2, vectors[r]);

@@ -26,7 +26,7 @@ std::vector<lattice_vector> build_vector_table(int max_vector, const matrix3& ax
 
 struct found_cell {
   std::string_view code;  // "CUBI" ... "MONO"
-  int number;             // 1..6
+  mathhkl::crystal_system system;
   real48 a, b, c, alpha, beta, gamma;
   real48 volume;
   real48 ratio;    // V/Vo
@@ -40,10 +40,12 @@ class search_host {
   virtual bool add_found(const found_cell& cell) = 0;
   // Once per pair of vectors, before the third is tried. True stops the search.
   virtual bool pair_step() = 0;
+  // Every few milliseconds of work while the partner lists are made. True stops the search.
+  virtual bool preparation_step() = 0;
   // Counts visits of the third vector, skipped visits included: N per pair in all.
   virtual void inner_steps(long long count) = 0;
-  // Bit s set (s = 1..6) when system s may be kept. It can change only inside pair_step.
-  virtual unsigned wanted_systems() = 0;
+  // The systems that may be kept. They can change only inside pair_step.
+  virtual mathhkl::system_set wanted_systems() = 0;
 };
 
 struct search_conditions {

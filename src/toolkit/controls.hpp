@@ -6,6 +6,8 @@
 #error "the numeric core and the search know nothing of the window toolkit"
 #endif
 
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace toolkit {
@@ -37,6 +39,13 @@ namespace toolkit {
 #define QUARVEL_CONTROL_ENUM(name) name,
 enum class control { QUARVEL_CONTROLS(QUARVEL_CONTROL_ENUM) };
 #undef QUARVEL_CONTROL_ENUM
+#define QUARVEL_CONTROL_COUNT(name) +1
+inline constexpr std::size_t kControlCount = 0 QUARVEL_CONTROLS(QUARVEL_CONTROL_COUNT);
+#undef QUARVEL_CONTROL_COUNT
+
+// The six cell fields a, b, c, alpha, beta, gamma of Panel1, in this order.
+inline constexpr std::array<control, 6> kCellFields{control::Edit3, control::Edit4, control::Edit5,
+                                                    control::Edit6, control::Edit7, control::Edit8};
 
 // The name as the layout spells it, for recordings and test messages.
 std::string_view name_of(control c);

@@ -35,9 +35,7 @@ bool takes_focus(control c) {
 }  // namespace
 
 const headless_toolkit::control_state& headless_toolkit::state(control c) const {
-  static const control_state fresh;
-  auto it = states_.find(c);
-  return it == states_.end() ? fresh : it->second;
+  return states_[static_cast<size_t>(c)];
 }
 
 void headless_toolkit::deliver(control c, event e) {
@@ -101,12 +99,15 @@ void headless_toolkit::set_selected_index(control list, int index) {
 }
 
 bool headless_toolkit::checked(control list, int item) const {
-  auto it = state(list).checks.find(item);
-  return it != state(list).checks.end() && it->second;
+  const auto& checks = state(list).checks;
+  return item >= 0 && item < static_cast<int>(checks.size()) && checks[item];
 }
 
 void headless_toolkit::set_checked(control list, int item, bool checked) {
-  state(list).checks[item] = checked;
+  auto& checks = state(list).checks;
+  if (item < 0) return;
+  if (item >= static_cast<int>(checks.size())) checks.resize(item + 1);
+  checks[item] = checked;
 }
 
 void headless_toolkit::set_down(control button, bool down) {
@@ -136,13 +137,18 @@ void headless_toolkit::set_cursor(cursor shape) {
   cursor_ = shape;
 }
 
-void headless_toolkit::pump_messages() {
+bool headless_toolkit::pump_messages() {
   ++pumps_;
+  // Nothing else changes the controls: a pump without a scripted action handles nothing.
+  if (pump_actions_.empty() || pump_actions_.begin()->first > pumps_) return false;
+  pump_actions_.erase(pump_actions_.begin(), pump_actions_.lower_bound(pumps_));
   auto [first, last] = pump_actions_.equal_range(pumps_);
+  if (first == last) return false;
   std::vector<std::function<void()>> due;
   for (auto it = first; it != last; ++it) due.push_back(it->second);
   pump_actions_.erase(first, last);
   for (auto& action : due) action();
+  return true;
 }
 
 void headless_toolkit::beep() {
@@ -233,7 +239,7 @@ void headless_toolkit::type(control field, std::string_view text) {
 void headless_toolkit::toggle_check(control list, int item) {
   focus(list);
   set_selected_index(list, item);
-  state(list).checks[item] = !checked(list, item);
+  set_checked(list, item, !checked(list, item));
   deliver(list, event::click_check);
 }
 

@@ -2,6 +2,7 @@
 // answers the modal boxes and dialogs and plays the user's clicks, typing and focus moves.
 #pragma once
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <map>
@@ -43,7 +44,7 @@ class headless_toolkit : public toolkit {
   void show_window(control window) override;
   void close_window(control window) override;
   void set_cursor(cursor shape) override;
-  void pump_messages() override;
+  bool pump_messages() override;
   void beep() override;
   void error_box(std::string_view message) override;
   answer confirmation_box(std::string_view message) override;
@@ -88,12 +89,12 @@ class headless_toolkit : public toolkit {
     colour shade = colour::white;
     std::vector<std::string> lines;
     int selected = -1;
-    std::map<int, bool> checks;
+    std::vector<bool> checks;
     bool down = false;
     int position = 0;
   };
   const control_state& state(control c) const;
-  control_state& state(control c) { return states_[c]; }
+  control_state& state(control c) { return states_[static_cast<size_t>(c)]; }
   void record(std::string entry) { calls_.push_back(std::move(entry)); }
   void deliver(control c, event e);
   void after_modal();
@@ -101,7 +102,7 @@ class headless_toolkit : public toolkit {
   T take(std::deque<T>& queue, std::string_view what);
 
   event_sink* sink_ = nullptr;
-  std::map<control, control_state> states_;
+  std::array<control_state, kControlCount> states_;
   std::optional<control> focused_;
   bool focus_reclaimed_ = false;
   std::deque<answer> answers_;

@@ -60,7 +60,8 @@ class toolkit {
 
   // Services.
   virtual void set_cursor(cursor shape) = 0;
-  virtual void pump_messages() = 0;
+  // True when pending events were handled: any control may have changed since.
+  virtual bool pump_messages() = 0;
   virtual void beep() = 0;
   virtual void error_box(std::string_view message) = 0;
   virtual answer confirmation_box(std::string_view message) = 0;  // Yes, No, Cancel

@@ -2,6 +2,8 @@
 // gives the focus before it acts, and leaving a field runs its check.
 #include "window_driver.hpp"
 
+#include "mathhkl/crystal_systems.hpp"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
@@ -63,7 +65,7 @@ void window_driver::toggle_check(control list, int row) {
 
 void window_driver::enter_ortho_cell() {
   click(control::BitBtn2);
-  pick(control::ListBox3, 2);  // "Ortho."
+  pick(control::ListBox3, mathhkl::keyboard_list_index(mathhkl::crystal_system::orthorhombic));
   type(control::Edit3, QStringLiteral("5.0"));
   type(control::Edit4, QStringLiteral("8.6603"));
   type(control::Edit5, QStringLiteral("7.0"));

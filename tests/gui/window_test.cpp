@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "main/form.hpp"
+#include "mathhkl/crystal_systems.hpp"
 #include "toolkit/headless_toolkit.hpp"
 #include "window_driver.hpp"
 
@@ -18,15 +19,15 @@ using toolkit::control;
 
 namespace {
 
-constexpr int kOrtho = 2;  // "Ortho." in the system list
-constexpr int kCubic = 1;  // "Cubic" in the target list
+constexpr int kOrtho = mathhkl::keyboard_list_index(mathhkl::crystal_system::orthorhombic);
+constexpr int kCubicTarget = mathhkl::check_list_item(mathhkl::crystal_system::cubic);
 
 // A long search that finds few cells: the Abort and the close box must end it early.
 constexpr auto kLongSearchMaxVector = "14";
 
 void prepare_long_search(window_driver& user) {
   user.enter_ortho_cell();
-  user.toggle_check(control::CheckListBox1, kCubic);
+  user.toggle_check(control::CheckListBox1, kCubicTarget);
   user.type(control::Edit9, QString::fromLatin1(kLongSearchMaxVector));
 }
 
@@ -198,7 +199,7 @@ void window_test::about_box_opens_beside_the_window_and_keeps_its_text() {
   window_driver user(p);
   QVERIFY(user.start());
   user.click(control::BitBtn2);
-  user.toggle_check(control::CheckListBox1, kCubic);
+  user.toggle_check(control::CheckListBox1, kCubicTarget);
   QVERIFY(!checked(user, 0));
 
   user.click(control::About1);

@@ -1,26 +1,41 @@
 // Pending events processed from inside a long handler. A pass over the event queue costs far
-// more than the search's step between two calls, so passes are spaced: never closer than
-// 20 ms, and the first call after that makes one. Calls that come at least every 30 ms thus
-// keep the window answering at least every 50 ms.
+// more than the search's step between two calls, and so would reading an exact clock at every
+// call; so the coarse monotonic clock (a few nanoseconds to read, ticking every few
+// milliseconds) is read every kCallsPerReading calls, and a pass is made once kSpacing has
+// gone by since the last one.
 #pragma once
 
+#include <time.h>
+
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <chrono>
 
 namespace toolkit::qt {
 
 class message_pump {
  public:
-  static constexpr qint64 kSpacingMs = 20;
+  static constexpr std::chrono::nanoseconds kSpacing = std::chrono::milliseconds(8);
+  static constexpr int kCallsPerReading = 16;
 
-  void pump() {
-    if (since_pass_.isValid() && since_pass_.elapsed() < kSpacingMs) return;
+  // True when a pass was made.
+  bool pump() {
+    if (--calls_left_ > 0) return false;
+    calls_left_ = kCallsPerReading;
+    if (coarse_now() - last_pass_ < kSpacing) return false;
     QCoreApplication::processEvents();
-    since_pass_.start();
+    last_pass_ = coarse_now();
+    return true;
   }
 
  private:
-  QElapsedTimer since_pass_;
+  static std::chrono::nanoseconds coarse_now() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+  }
+
+  int calls_left_ = 1;  // the first call of all makes a pass
+  std::chrono::nanoseconds last_pass_ = coarse_now() - kSpacing;
 };
 
 }  // namespace toolkit::qt

@@ -54,7 +54,7 @@ class qt_toolkit final : public toolkit {
   void show_window(control window) override;
   void close_window(control window) override;
   void set_cursor(cursor shape) override;
-  void pump_messages() override { pump_.pump(); }
+  bool pump_messages() override { return pump_.pump(); }
   void beep() override;
   void error_box(std::string_view message) override;
   answer confirmation_box(std::string_view message) override;
