@@ -3,11 +3,14 @@
 // order, and the progress must count the same steps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <random>
 
 #include "mathhkl/angles.hpp"
 #include "mathhkl/geometry.hpp"
+#include "platform/error.hpp"
 #include "reference_search.hpp"
 #include "search_recorder.hpp"
 
@@ -42,9 +45,15 @@ std::string describe(const differential_case& c) {
          std::to_string(static_cast<double>(c.max_ratio)) + " wanted " + wanted_names(c.wanted);
 }
 
-// Returns the systems found, so that a run that finds nothing cannot pass unnoticed.
-system_set expect_same_results(const differential_case& c) {
-  SCOPED_TRACE(describe(c));
+using engine = void (*)(const std::vector<lattice_vector>&, const matrix3&,
+                        const search_conditions&, search_host&);
+
+struct engine_run {
+  search_recorder host;
+  std::string failure;  // the arithmetic's message when it ended the search
+};
+
+engine_run run_engine(engine search, const differential_case& c) {
   mathhkl::cell_state state;
   state.cell = c.cell;
   state.tol_param = c.tol_param;
@@ -56,15 +65,32 @@ system_set expect_same_results(const differential_case& c) {
   const search_conditions conditions{
       {state.tol_param, state.tol_angle}, c.max_ratio, vo, state.system_code == "HEXA"};
   const auto table = build_vector_table(c.max_vector, state.axes_matrix);
-  search_recorder reference(c.wanted);
-  run_reference_search(table, state.axes_matrix, conditions, reference);
-  search_recorder fast(c.wanted);
-  run_triple_search(table, state.axes_matrix, conditions, fast);
-  EXPECT_EQ(fast.lines, reference.lines);
-  EXPECT_EQ(fast.pairs, reference.pairs);
-  EXPECT_EQ(fast.steps, reference.steps);
+  engine_run run{search_recorder(c.wanted), {}};
+  try {
+    search(table, state.axes_matrix, conditions, run.host);
+  } catch (const platform::error& e) {
+    run.failure = e.what();
+  }
+  return run;
+}
+
+// Both engines: the found lines, the progress and a failure of the arithmetic must agree.
+// Returns the plain loop's run, so that a run that finds nothing cannot pass unnoticed.
+engine_run expect_same_run(const differential_case& c) {
+  SCOPED_TRACE(describe(c));
+  engine_run reference = run_engine(run_reference_search, c);
+  const engine_run fast = run_engine(run_triple_search, c);
+  EXPECT_EQ(fast.host.lines, reference.host.lines);
+  EXPECT_EQ(fast.host.pairs, reference.host.pairs);
+  EXPECT_EQ(fast.failure, reference.failure);
+  // A failure stops the plain loop's count in the middle of a pair.
+  if (reference.failure.empty()) EXPECT_EQ(fast.host.steps, reference.host.steps);
+  return reference;
+}
+
+system_set expect_same_results(const differential_case& c) {
   system_set systems;
-  for (const auto& cell : reference.cells) systems.insert(cell.system);
+  for (const auto& cell : expect_same_run(c).host.cells) systems.insert(cell.system);
   return systems;
 }
 
@@ -150,7 +176,20 @@ TEST_P(EngineDifferentialEdge, SameLinesAsThePlainLoop) {
   expect_same_results(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(EdgeCells, EngineDifferentialEdge, ::testing::ValuesIn(edge_cases()));
+void PrintTo(const differential_case& c, std::ostream* os) {
+  *os << describe(c);
+}
+
+// Test names may hold letters, digits and underscores only.
+std::string test_name(const ::testing::TestParamInfo<differential_case>& info) {
+  std::string name = std::to_string(info.index) + "_" + describe(info.param);
+  for (char& ch : name)
+    if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EdgeCells, EngineDifferentialEdge, ::testing::ValuesIn(edge_cases()),
+                         test_name);
 
 TEST(EngineDifferential, RandomCells) {
   std::mt19937 random(20261207);
@@ -200,6 +239,45 @@ TEST(EngineDifferential, RandomCells) {
   }
   EXPECT_GE(cases + static_cast<int>(edge_cases().size()), 300);
   EXPECT_EQ(found, kAll) << "every system must be found somewhere";
+}
+
+// A cell whose angle beyond 180 degrees still closes: flat triples make the volume factor
+// negative, and the search ends with the arithmetic's failure at the same triple in both.
+TEST(EngineDifferential, AFailureOfTheArithmeticEndsBothAtTheSameTriple) {
+  const engine_run run = expect_same_run({{600000, 9, 49, 90, 910, 90}, 3, 0.005L, 0.3L, 10, kAll});
+  EXPECT_EQ(run.failure, "Invalid floating point operation");
+}
+
+// V/Vo of a flat cell strays from |det T| by more than rounding: a limit between the two keeps
+// the cell, which the determinant alone would have refused.
+TEST(EngineDifferential, AVolumeLimitJustBelowTheDeterminantKeepsTheCell) {
+  const differential_case flat_cells[] = {
+      {{1, 1, 40, 90, 90, 90}, 3, 0.005L, 0.3L, 50, kAll},
+      {{0.5L, 30, 30, 90, 90, 90}, 3, 0.005L, 0.3L, 50, kAll},
+      {{5, 5, 5, 10, 10, 10}, 3, 0.005L, 0.3L, 50, kAll},
+      {{5, 5, 5, 119, 119, 119}, 3, 0.005L, 0.3L, 50, kAll},
+      {{2, 2, 60, 90, 90, 120}, 3, 0.005L, 0.3L, 50, kAll},
+  };
+  int tried = 0;
+  for (const differential_case& flat : flat_cells) {
+    for (const found_cell& cell : run_engine(run_reference_search, flat).host.cells) {
+      const long double ratio = cell.ratio;
+      const long double det = std::round(ratio);
+      // Flat enough to stray, not so flat that the determinant is not used as a bound; and
+      // without a right gamma, whose pairs allow for the orthohexagonal conversion instead.
+      const long double flatness = cell.a * cell.b * cell.c / cell.volume;
+      if (det < 1 || ratio >= det * (1 - 1e-11L) || flatness > 3000) continue;
+      if (std::fabs(cell.gamma - 90.0L) < 1) continue;
+      differential_case limited = flat;
+      limited.max_ratio = (ratio + det) / 2;
+      limited.wanted = {cell.system};
+      const engine_run run = expect_same_run(limited);
+      EXPECT_NE(std::find(run.host.lines.begin(), run.host.lines.end(), raw_found_line(cell)),
+                run.host.lines.end());
+      if (++tried == 3) return;
+    }
+  }
+  FAIL() << "no cell with V/Vo just below its determinant";
 }
 
 }  // namespace

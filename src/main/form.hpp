@@ -1,5 +1,13 @@
 // The main window's logic, TForm1: its state and its event handlers. It reaches the window only
-// through the toolkit; each concern's handlers live in a file of their own.
+// through the toolkit; each concern's handlers live in a file of their own:
+//   form.cpp                 the layout's contents, the event wiring (dispatch), sortie
+//   run_control.cpp          click_systeme, the Run handler; search_run.cpp: one search's run
+//   target_systems.cpp       init, clickcheck, onexit
+//   keyboard_entry.cpp       clavier, get_nom_systeme, set_numero, verification, the fields
+//   cell_file.cpp            ouvre_fichier_lanfit, Savecellprameters1Click
+//   crysfire_import.cpp      ouvre_fichier_crysfire; sum_cross_reference.cpp: find_sum_line
+//   edit_print.cpp           print_edit; about_box.cpp: About1Click
+// The handlers keep the names the layout binds to them, some in French; each is glossed below.
 #pragma once
 
 #include <string>
@@ -24,30 +32,30 @@ class TForm1 : public toolkit::event_sink {
   void dispatch(control source, toolkit::event kind) override;
 
   // Search conditions and run control.
-  void click_systeme();
-  void clickcheck();
-  void onexit();
-  void init();
+  void click_systeme();  // "click system": Run
+  void clickcheck();     // a target system's check mark clicked
+  void onexit();         // the target list left
+  void init();           // the window became active
 
   // Keyboard entry.
-  void clavier();
-  void get_nom_systeme();
-  void set_numero();
-  void verification();
+  void clavier();          // "keyboard": show the cell entry
+  void get_nom_systeme();  // "get the system's name": a system of the list chosen
+  void set_numero();       // "set the number": a cell field entered
+  void verification();     // "check": a cell field left
   void cell_to_fields();
   bool fields_to_cell();  // false when no crystal system is chosen
 
   // Cell files, Crysfire summaries and the results report.
-  void ouvre_fichier_lanfit();
-  void Savecellprameters1Click();
-  void ouvre_fichier_crysfire();
-  void print_edit();
+  void ouvre_fichier_lanfit();     // "open Lanfit file"
+  void Savecellprameters1Click();  // save the cell as a Lanfit file
+  void ouvre_fichier_crysfire();   // "open Crysfire file"
+  void print_edit();               // write the report and open it
 
   // The About box, shown without blocking the window.
   void About1Click();
 
   // Exit.
-  void sortie();
+  void sortie();  // "exit"
   // Asks a running search to stop at its next pair of vectors (the window is closing).
   void request_stop() { stop_requested_ = true; }
 
@@ -59,7 +67,7 @@ class TForm1 : public toolkit::event_sink {
   bool searching() const { return searching_; }
   mathhkl::cell_state& shared() { return state_; }
   const mathhkl::cell_state& shared() const { return state_; }
-  int numero() const { return numero_; }
+  int numero() const { return numero_; }  // the cell field entered last, 1..6; 0 for none
 
  private:
   class run;  // one search, from its conditions to its ending

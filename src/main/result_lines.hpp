@@ -18,6 +18,9 @@ inline constexpr std::string_view kFoundHeading =
 static_assert(kInitialHeading.size() == 53 && kFoundHeading.size() == 118);
 
 inline constexpr std::string_view kNoOtherCell = "No other cell";
+
+// Numbers below are written WIDTH:DECIMALS, as format_fixed lays them out: right-aligned in
+// WIDTH characters with DECIMALS digits after the point (7:3 is "  4.000").
 inline constexpr std::string_view kStoppedByUser = "Stopped by the user";
 inline constexpr std::string_view kTooManyFoundCells = "Too many found cells!!";
 
