@@ -84,7 +84,9 @@ engine_run expect_same_run(const differential_case& c) {
   EXPECT_EQ(fast.host.pairs, reference.host.pairs);
   EXPECT_EQ(fast.failure, reference.failure);
   // A failure stops the plain loop's count in the middle of a pair.
-  if (reference.failure.empty()) EXPECT_EQ(fast.host.steps, reference.host.steps);
+  if (reference.failure.empty()) {
+    EXPECT_EQ(fast.host.steps, reference.host.steps);
+  }
   return reference;
 }
 

@@ -13,7 +13,7 @@ TEST_F(ListFull, StatusLineNamesTheCountAndTheConditionsAsTyped) {
     const char* max_ratio;
   } cases[] = {{"3", "10"}, {"4", "12.5"}};
   for (const auto& c : cases) {
-    enter_cell(kCubic, {"4", "4", "4", "90", "90", "90"});
+    enter_cell(crystal_system::cubic, {"4", "4", "4", "90", "90", "90"});
     tk.type(control::Edit9, c.max_vector);
     tk.type(control::Edit11, c.max_ratio);
     run();
@@ -31,7 +31,7 @@ TEST_F(ListFull, StatusLineNamesTheCountAndTheConditionsAsTyped) {
 
 TEST_F(ListFull, StatusLineIsHiddenUntilTheListIsFullAndAfterTheNextRun) {
   EXPECT_FALSE(tk.visible(control::StatusBar1));
-  enter_cell(kCubic, {"4", "4", "4", "90", "90", "90"});
+  enter_cell(crystal_system::cubic, {"4", "4", "4", "90", "90", "90"});
   run();
   ASSERT_TRUE(tk.visible(control::StatusBar1));
   tk.type(control::Edit9, "1");
