@@ -6,8 +6,9 @@ namespace lattice {
 
 namespace {
 
+// Right-aligned in `width`; a wider number still keeps one space before it.
 std::string pad(std::string text, std::size_t width) {
-  if (text.size() < width) text.insert(0, width - text.size(), ' ');
+  text.insert(0, text.size() < width ? width - text.size() : 1, ' ');
   return text;
 }
 
