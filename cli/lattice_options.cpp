@@ -10,6 +10,7 @@ namespace quarvel::cli {
 const char* const kLatticeUsage =
     "usage: quarvel-lattice --cell A B C ALPHA BETA GAMMA [options]\n"
     "       quarvel-lattice --batch FILE [--csv] [options]\n"
+    "       quarvel-lattice --sum FILE [--json] [--delta DEG] [--length-tol X]\n"
     "\n"
     "The Bravais lattice of a cell, every metric subgroup with its obliquity delta (Le Page),\n"
     "and the derivative lattices whose symmetry only a superstructure can have.\n"
@@ -24,6 +25,11 @@ const char* const kLatticeUsage =
     "  --batch FILE                   one cell a line: [P|A|B|C|I|F|R] A B C ALPHA BETA GAMMA,\n"
     "                                 '#' starts a comment; one JSON object a line\n"
     "  --csv                          with --batch: CSV, one row a cell, instead of JSON\n"
+    "  --sum FILE                     the solutions of a Crysfire summary compared: each one's\n"
+    "                                 lattice type, and groups of the same lattice in any\n"
+    "                                 setting with their sub- and superlattices up to index 4\n"
+    "  --length-tol X                 with --sum: relative tolerance of matched edges; 0.01\n"
+    "                                 (angles match within --delta)\n"
     "  --version                      print the version\n"
     "  --help                         print this text\n";
 
@@ -100,6 +106,15 @@ lattice_parse_outcome parse_lattice_arguments(const std::vector<std::string>& ar
         return fail("--basis: '" + arguments[i + 1] +
                     "' is not three rows of three integers separated by ';'");
       ++i;
+    } else if (option == "--sum") {
+      if (!needs(1)) return fail("--sum needs a file name");
+      c.sum_file = arguments[++i];
+    } else if (option == "--length-tol") {
+      std::optional<double> x = needs(1) ? lattice::parse_number(arguments[i + 1]) : std::nullopt;
+      if (!x || *x <= 0 || *x > 0.2)
+        return fail("--length-tol needs a relative tolerance above 0 and at most 0.2");
+      c.length_tolerance = *x;
+      ++i;
     } else if (option == "--batch") {
       if (!needs(1)) return fail("--batch needs a file name");
       c.batch_file = arguments[++i];
@@ -108,9 +123,11 @@ lattice_parse_outcome parse_lattice_arguments(const std::vector<std::string>& ar
     }
   }
   if (c.help || c.version) return out;
-  if (c.cell.has_value() == !c.batch_file.empty()) return fail("give either --cell or --batch");
+  const int sources =
+      int(c.cell.has_value()) + int(!c.batch_file.empty()) + int(!c.sum_file.empty());
+  if (sources != 1) return fail("give one of --cell, --batch and --sum");
   if (c.csv && c.batch_file.empty()) return fail("--csv goes with --batch");
-  if (c.basis && !c.batch_file.empty()) return fail("--basis goes with --cell");
+  if (c.basis && !c.cell) return fail("--basis goes with --cell");
   return out;
 }
 

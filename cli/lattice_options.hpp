@@ -14,6 +14,8 @@ struct lattice_command {
   lattice::analysis_options analysis;
   std::optional<lattice::imat3> basis;  // --basis "u v w; u v w; u v w"
   std::string batch_file;               // --batch FILE: one cell per line
+  std::string sum_file;                 // --sum FILE: a summary's solutions compared
+  double length_tolerance = 0.01;       // --length-tol: relative, of that comparison
   bool json = false;
   bool csv = false;
   bool help = false;

@@ -5,6 +5,8 @@
 #include "lattice/analysis_output.hpp"
 #include "lattice_batch.hpp"
 #include "lattice_options.hpp"
+#include "lattice_summary.hpp"
+#include "mathhkl/platform_error.hpp"
 
 int main(int argc, char** argv) {
   using namespace quarvel::cli;
@@ -21,6 +23,18 @@ int main(int argc, char** argv) {
   }
   if (c.version) {
     std::cout << "quarvel-lattice " QUARVEL_VERSION "\n";
+    return 0;
+  }
+  if (!c.sum_file.empty()) {
+    try {
+      const lattice::solution_comparison compared =
+          compare_summary(c.sum_file, {c.analysis.delta_limit, c.length_tolerance});
+      std::cout << (c.json ? lattice::comparison_json(compared) + "\n"
+                           : lattice::comparison_text(compared));
+    } catch (const mathhkl::platform_error& e) {
+      std::cerr << "quarvel-lattice: " << c.sum_file << ": " << e.what() << '\n';
+      return 4;
+    }
     return 0;
   }
   if (!c.batch_file.empty()) {

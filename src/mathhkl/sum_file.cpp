@@ -2,6 +2,7 @@
 // copied, characters 68-119 hold the cell.
 #include "mathhkl/sum_file.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <span>
 #include <vector>
@@ -77,24 +78,33 @@ bool normalise_line_ends(const std::string& file_name, const std::string& work_d
   return true;
 }
 
+sum_field read_sum_field(std::string_view line) {
+  sum_field field;
+  const std::string_view text = line.substr(std::min(line.size(), kLeadLength), kFieldLength);
+  split_numbers(text, field.values, field.count, field.code);
+  const size_t first = text.find_first_not_of(" ,");
+  if (first != std::string_view::npos) {
+    const std::string_view item = text.substr(first, text.find_first_of(" ,", first) - first);
+    field.starts_with_number = parse_real(item).code == 0;
+  }
+  return field;
+}
+
 void read_sum_file(const std::string& file_name, cell_state& state) {
   const std::vector<std::string> summary = text_lines(read_file(file_name));
   std::vector<std::string> list{std::string(kSumListHeader)};
   for (const std::string& line : summary) {
     const std::string_view lead = std::string_view(line).substr(0, kLeadLength);
-    const std::string_view field = std::string_view(line).substr(lead.size(), kFieldLength);
-    number_slots values{};
-    int count = 0;
-    int code = 0;
-    split_numbers(field, values, count, code);
-    if (count < 6) continue;  // headings, blank lines, fields without a whole cell
+    sum_field field = read_sum_field(line);
+    if (field.count < 6) continue;  // headings, blank lines, fields without a whole cell
+    number_slots& values = field.values;
     // The volume of the cell as read, before recognition may exchange b and c.
-    const real48 volume =
-        code == 0 ? cell_volume(values[0], values[1], values[2], values[3], values[4], values[5])
-                  : real48();
+    const real48 volume = field.code == 0 ? cell_volume(values[0], values[1], values[2], values[3],
+                                                        values[4], values[5])
+                                          : real48();
     const std::span<real48, 6> cell(values.data(), 6);
     recognise_sum_system(cell, state);
-    if (code != 0) continue;
+    if (field.code != 0) continue;
     // The header is line 0, so the list's length is the next running number.
     list.push_back(list_line(static_cast<int>(list.size()), lead, cell, volume));
   }

@@ -1,0 +1,26 @@
+// The summary read with the window's own field rules, then compared.
+#include "lattice_summary.hpp"
+
+#include "mathhkl/file_io.hpp"
+#include "mathhkl/sum_solutions.hpp"
+
+namespace quarvel::cli {
+
+lattice::solution_comparison compare_summary(const std::string& path,
+                                             const lattice::comparison_options& options) {
+  const mathhkl::sum_solutions read = mathhkl::read_sum_solutions(mathhkl::read_file(path));
+  std::vector<lattice::numbered_cell> cells;
+  for (const mathhkl::sum_solution& s : read.solutions) {
+    const auto& p = s.cell;
+    cells.push_back(
+        {s.number,
+         {double(p[0]), double(p[1]), double(p[2]), double(p[3]), double(p[4]), double(p[5])},
+         s.line});
+  }
+  lattice::solution_comparison out = lattice::compare_solutions(cells, options);
+  for (const mathhkl::sum_rejected_line& r : read.rejected)
+    out.unusable.push_back({0, r.line, r.reason});
+  return out;
+}
+
+}  // namespace quarvel::cli

@@ -1,0 +1,107 @@
+// A comparison of solutions as one JSON object and as a table for people.
+#include "lattice/json_writer.hpp"
+#include "lattice/number_text.hpp"
+#include "lattice/solution_groups.hpp"
+
+namespace lattice {
+
+namespace {
+
+void write_rows(json_writer& w, const rational_matrix& m) {
+  w.begin_array();
+  for (int i = 0; i < 3; ++i) w.numbers({m.at(3 * i), m.at(3 * i + 1), m.at(3 * i + 2)});
+  w.end_array();
+}
+
+void write_member(json_writer& w, const group_member& m) {
+  w.begin_object();
+  w.key("number").value(m.number);
+  w.key("relation").value(relation_name(m.kind));
+  w.key("index").value(m.index);
+  w.key("matrix"), write_rows(w, m.matrix);
+  w.key("change_of_basis").value(change_of_basis_text(m.matrix));
+  if (m.centred) w.key("centring").value(centring_name(*m.centred));
+  w.end_object();
+}
+
+std::string relation_text(const group_member& m) {
+  std::string text(relation_name(m.kind));
+  if (m.index > 1) text += " x" + std::to_string(m.index);
+  if (m.centred) text += " (" + std::string(centring_name(*m.centred)) + "-centred cell)";
+  return text;
+}
+
+std::string padded(std::string text, size_t width) {
+  if (text.size() < width) text.insert(0, width - text.size(), ' ');
+  return text;
+}
+
+std::string cell_text(const cell& c) {
+  std::string text;
+  for (int k = 0; k < 6; ++k) text += padded(fixed(c.parameters()[k], k < 3 ? 4 : 3), 10);
+  return text;
+}
+
+}  // namespace
+
+std::string comparison_json(const solution_comparison& c) {
+  json_writer w;
+  w.begin_object();
+  w.key("solutions").begin_array();
+  for (const solution_type& s : c.solutions) {
+    w.begin_object();
+    w.key("number").value(s.number);
+    auto p = s.input.parameters();
+    w.key("cell").numbers({p.begin(), p.end()});
+    w.key("bravais").value(bravais_name(s.bravais));
+    w.key("delta").value(s.delta);
+    w.end_object();
+  }
+  w.end_array();
+  w.key("groups").begin_array();
+  for (const solution_group& g : c.groups) {
+    w.begin_object();
+    w.key("head").value(g.head);
+    w.key("members").begin_array();
+    for (const group_member& m : g.members) write_member(w, m);
+    w.end_array();
+    w.end_object();
+  }
+  w.end_array();
+  w.key("unusable").begin_array();
+  for (const unusable_solution& u : c.unusable) {
+    w.begin_object();
+    if (u.number > 0) w.key("number").value(u.number);
+    if (u.line > 0) w.key("line").value(u.line);
+    w.key("reason").value(u.reason);
+    w.end_object();
+  }
+  w.end_array();
+  w.end_object();
+  return w.text();
+}
+
+std::string comparison_text(const solution_comparison& c) {
+  std::string out =
+      "Solution Type  Delta(deg)         a         b         c     alpha      beta     gamma\n";
+  for (const solution_type& s : c.solutions)
+    out += padded(std::to_string(s.number), 8) + padded(std::string(bravais_name(s.bravais)), 5) +
+           padded(fixed(s.delta, 4), 12) + cell_text(s.input) + "\n";
+  for (size_t i = 0; i < c.groups.size(); ++i) {
+    const solution_group& g = c.groups[i];
+    out += "\nGroup " + std::to_string(i + 1) + ": solution " + std::to_string(g.head) + "\n";
+    for (const group_member& m : g.members)
+      out += padded(std::to_string(m.number), 8) + "  " + relation_text(m) + ": " +
+             change_of_basis_text(m.matrix) + "\n";
+  }
+  if (!c.unusable.empty()) out += "\nNot compared\n";
+  for (const unusable_solution& u : c.unusable) {
+    out += "  ";
+    if (u.number > 0) out += "solution " + std::to_string(u.number) + " ";
+    if (u.line > 0) out += "(line " + std::to_string(u.line) + ") ";
+    out += u.reason + "\n";
+  }
+  return out;
+}
+
+}  // namespace lattice
