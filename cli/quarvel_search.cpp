@@ -21,7 +21,11 @@ int main(int argc, char** argv) {
     return 0;
   }
   const session_result result = run_search(parsed.options);
-  for (const auto& line : result.report) std::cout << line << '\n';
+  if (parsed.options.json) {
+    std::cout << search_json(result.searches, result.messages) << '\n';
+  } else {
+    for (const auto& line : result.report) std::cout << line << '\n';
+  }
   for (const auto& message : result.messages) std::cerr << "quarvel-search: " << message << '\n';
   return result.exit_status;
 }

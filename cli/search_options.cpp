@@ -40,6 +40,9 @@ Options:
   --sum-atol X      with --sum: angle tolerance in degrees of that matching (default 0.5)
   --save-cell FILE  save the starting cell as a Lanfit cell file after the search; ".cry" is
                     appended unless the name contains it
+  --json            print the results as one JSON object instead of the report: every cell's
+                    report fields, its Bravais type, obliquity delta, verdict (same lattice,
+                    centred cell of it, or superlattice) and change of basis
   --help            this text
   --version         the program's version
 
@@ -147,6 +150,8 @@ parse_outcome parse_arguments(const std::vector<std::string>& arguments) {
       if (o.solution == 0) return fail("--solution: '" + k + "' is not a solution number");
     } else if (arg == "--all-solutions") {
       o.all_solutions = true;
+    } else if (arg == "--json") {
+      o.json = true;
     } else if (arg == "--repeat") {
       o.repeat = true;
     } else if (arg == "--systems") {

@@ -26,6 +26,7 @@ struct search_options {
   std::string max_ratio = "10";
   bool repeat = false;
   std::vector<mathhkl::crystal_system> systems;  // in the order given; empty means "All"
+  bool json = false;  // the results as JSON, each cell with its lattice type and verdict
   bool help = false;
   bool version = false;
 };

@@ -1,0 +1,149 @@
+// Found cells in lattice terms: their lines read back, their verdicts, and quarvel-search --json
+// holding exactly the report's cells.
+#include "main/found_cell_lattice.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "json_reader.hpp"
+#include "lattice/number_text.hpp"
+#include "search_json.hpp"
+#include "search_options.hpp"
+#include "search_session.hpp"
+#include "summary_sample.hpp"
+#include "temp_folder.hpp"
+
+namespace quarvel {
+namespace {
+
+TEST(FoundLine, ReadsEveryFieldAsPrintedAndRefusesEndings) {
+  struct row {
+    std::string line;
+    bool is_cell;
+    double a, volume;
+    double m4;  // the second row's middle entry
+    int cross_reference, number;
+  };
+  const row rows[] = {
+      {"ORTH  5.431  7.123  9.877  90.00  90.00  90.00   382.1  1.00  ( 1.00 0.00 0.00),( 0.00 "
+       "1.00 0.00),( 0.00 0.00 1.00)  7    1",
+       true, 5.431, 382.1, 1, 7, 1},
+      {"TETR  5.657  5.657  4.000  90.00  90.00  90.00   128.0  2.00  ( 1.00 1.00 0.00),( "
+       "1.00-1.00 "
+       "0.00),( 0.00 0.00 1.00)       2",
+       true, 5.657, 128, -1, 0, 2},
+      // A raw line of a stopped search, and edges of 100 A that touch the field before.
+      {"MONO100.000100.000  4.000  90.00 120.00  90.00 34641.0 10.00  ( 2.00 0.00 0.00),( "
+       "0.00-2.00 "
+       "0.00),( 0.00 0.00 1.00)",
+       true, 100, 34641, -2, 0, 0},
+      {"No other cell", false, 0, 0, 0, 0, 0},
+      {"Stopped by the user", false, 0, 0, 0, 0, 0},
+  };
+  for (const row& r : rows) {
+    const std::optional<found_line_fields> f = read_found_line(r.line);
+    ASSERT_EQ(f.has_value(), r.is_cell) << r.line;
+    if (!f) continue;
+    EXPECT_DOUBLE_EQ(f->cell[0], r.a) << r.line;
+    EXPECT_DOUBLE_EQ(f->volume, r.volume) << r.line;
+    EXPECT_DOUBLE_EQ(f->matrix[4], r.m4) << r.line;
+    EXPECT_EQ(f->cross_reference, r.cross_reference) << r.line;
+    EXPECT_EQ(f->number, r.number) << r.line;
+  }
+}
+
+TEST(FoundCellLattice, VerdictsOnTheCubicLatticeAndAFractionalMatrix) {
+  struct row {
+    lattice::cell start;
+    std::array<double, 9> matrix;
+    found_cell_kind kind;
+    const char* bravais;
+    int index;
+    const char* change_of_basis;
+  };
+  const lattice::cell cube{4, 4, 4, 90, 90, 90};
+  const lattice::cell orthohexagonal{5, 8.6603, 7, 90, 90, 90};
+  const row rows[] = {
+      {cube, {1, 0, 0, 0, 1, 0, 0, 0, 1}, found_cell_kind::other_setting, "cP", 1, "a,b,c"},
+      {cube, {1, 1, 0, 1, -1, 0, 0, 0, 1}, found_cell_kind::centred_cell, "tP", 2, "a+b,a-b,c"},
+      {cube, {1, 1, 0, 1, 0, 1, 0, 1, 1}, found_cell_kind::centred_cell, "cF", 2, "a+b,a+c,b+c"},
+      {cube,
+       {1, 1, 0, 0, -1, 1, -1, 1, 1},
+       found_cell_kind::superlattice,
+       "hP",
+       3,
+       "a+b,-b+c,-a+b+c"},
+      {orthohexagonal,
+       {1.5, -0.5, 0, 0, 1, 0, 0, 0, 1},
+       found_cell_kind::finer_lattice,
+       "hP",
+       1,
+       "3/2*a-1/2*b,b,c"},
+  };
+  for (const row& r : rows) {
+    found_line_fields f;
+    f.matrix = r.matrix;
+    const found_cell_lattice e = explain_found_cell(f, r.start, 3);
+    EXPECT_EQ(e.kind, r.kind) << r.change_of_basis;
+    EXPECT_EQ(lattice::bravais_name(e.bravais), r.bravais) << r.change_of_basis;
+    EXPECT_EQ(e.index, r.index) << r.change_of_basis;
+    EXPECT_EQ(lattice::change_of_basis_text(e.matrix), r.change_of_basis);
+  }
+  found_line_fields super;
+  super.matrix = {1, 1, 0, 0, -1, 1, -1, 1, 1};
+  EXPECT_EQ(explanation_text(explain_found_cell(super, cube, 3)),
+            "hP, \xce\xb4 0.00\xc2\xb0: superlattice \xc3\x97"
+            "3: needs superstructure reflections; "
+            "a+b,-b+c,-a+b+c");
+}
+
+std::vector<std::string> words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> out;
+  for (std::string w; in >> w;) out.push_back(w);
+  return out;
+}
+
+// Golden cases of the command line: the JSON parses, and its cells are the report's lines.
+TEST(SearchJson, IsValidAndHoldsTheReportsCells) {
+  testing::temp_folder folder;
+  const std::string sum = folder.write("s.sum", testing::joined(testing::kSampleSummary, "\r\n"));
+  const std::vector<std::vector<std::string>> cases{
+      {"--cell", "4", "4", "4", "90", "90", "90", "--max-vector", "1"},
+      {"--cell", "5", "8.6603", "7", "90", "90", "90"},
+      {"--cell", "5", "6", "7", "90", "95", "90", "--max-vector", "1", "--systems", "cubic"},
+      {"--sum", sum, "--all-solutions", "--max-vector", "2"},
+  };
+  for (const auto& args : cases) {
+    const cli::parse_outcome parsed = cli::parse_arguments(args);
+    ASSERT_EQ(parsed.error, "");
+    const cli::session_result result = cli::run_search(parsed.options);
+    const testing::json_document doc(cli::search_json(result.searches, result.messages));
+    ASSERT_TRUE(doc.valid()) << doc.error();
+    const sajson::value searches = testing::key(doc.root(), "searches");
+    ASSERT_EQ(searches.get_length(), result.searches.size()) << args[1];
+    for (size_t s = 0; s < searches.get_length(); ++s) {
+      const std::vector<std::string>& report = result.searches[s].report;
+      const sajson::value cells = testing::key(searches.get_array_element(s), "cells");
+      const sajson::value endings = testing::key(searches.get_array_element(s), "endings");
+      ASSERT_EQ(cells.get_length() + endings.get_length(), report.size() - 6) << args[1];
+      for (size_t k = 0; k < cells.get_length(); ++k) {
+        const sajson::value cell = cells.get_array_element(k);
+        const std::vector<std::string> printed = words(report[6 + k]);
+        EXPECT_EQ(testing::key(cell, "system").as_string(), printed[0]);
+        const sajson::value p = testing::key(cell, "cell");
+        for (size_t i = 0; i < 6; ++i)
+          EXPECT_EQ(lattice::fixed(p.get_array_element(i).get_number_value(), i < 3 ? 3 : 2),
+                    printed[1 + i])
+              << report[6 + k];
+        EXPECT_EQ(lattice::fixed(testing::key(cell, "ratio").get_number_value(), 2), printed[8]);
+        EXPECT_EQ(testing::key(cell, "number").get_integer_value(), std::stoi(printed.back()));
+        EXPECT_NE(testing::key(cell, "verdict").as_string(), "");
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quarvel
