@@ -10,7 +10,7 @@ static void load_icon_pictures() {
 
 namespace quarvel {
 
-program::program() : form_(tk_) {
+program::program() : form_(tk_), lattice_(tk_.window(), form_) {
   QApplication::setWindowIcon(icon());
   tk_.set_about_box(about_);
 }

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include "apropos/fapropos.hpp"
+#include "lattice_gui/lattice_features.hpp"
 #include "main/form.hpp"
 #include "toolkit/qt/qt_toolkit.hpp"
 
@@ -23,11 +24,13 @@ class program {
   TForm1& form() { return form_; }
   QMainWindow& window() { return tk_.window(); }
   apropos::Tfapropos& about_box() { return about_; }
+  gui::lattice_features& lattice() { return lattice_; }
 
  private:
   toolkit::qt::qt_toolkit tk_;
   TForm1 form_;
   apropos::Tfapropos about_;
+  gui::lattice_features lattice_;
 };
 
 }  // namespace quarvel

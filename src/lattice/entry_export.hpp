@@ -1,0 +1,25 @@
+// The analysis's entries as a table for spreadsheets and one entry's cell as a minimal CIF.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "lattice/analysis.hpp"
+
+namespace lattice {
+
+// The columns shown for each entry, as text: index, Bravais type, system, delta, cell, ideal
+// cell, deviations, V/Vo, change of basis, verdict.
+std::vector<std::string> entry_column_names();
+std::vector<std::string> entry_columns(const lattice_entry& e);
+
+// RFC 4180 CSV: the header and one row per entry, lines ended by CR LF.
+std::string entries_csv(const std::vector<lattice_entry>& entries);
+// Tab-separated, one line per entry, without header; for the clipboard.
+std::string entries_tsv(const std::vector<const lattice_entry*>& entries);
+
+// _cell_* items, the crystal system and Bravais type, and the change of basis from the input
+// cell in a comment and as _space_group_transform_Pp_abc.
+std::string entry_cif(const lattice_entry& e, const cell& input);
+
+}  // namespace lattice

@@ -1,0 +1,70 @@
+// Display text from the exports' own columns, so that the table and the files agree; sorting by
+// the underlying numbers where a column has one.
+#include "lattice_gui/lattice_table_model.hpp"
+
+#include <QFontDatabase>
+
+#include "lattice/entry_export.hpp"
+
+namespace quarvel::gui {
+
+namespace {
+
+enum column { kIndex, kBravais, kSystem, kDelta, kCell, kIdeal, kDeviation, kRatio };
+
+}  // namespace
+
+void lattice_table_model::set_entries(std::vector<lattice::lattice_entry> entries) {
+  beginResetModel();
+  entries_ = std::move(entries);
+  endResetModel();
+}
+
+int lattice_table_model::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+}
+
+int lattice_table_model::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(lattice::entry_column_names().size());
+}
+
+QVariant lattice_table_model::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const lattice::lattice_entry& e = entries_[static_cast<size_t>(index.row())];
+  switch (role) {
+    case Qt::DisplayRole:
+      return QString::fromStdString(lattice::entry_columns(e)[static_cast<size_t>(index.column())]);
+    case Qt::FontRole:
+      return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    case Qt::TextAlignmentRole:
+      return index.column() == kIndex || index.column() == kDelta || index.column() == kRatio
+                 ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                 : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    case kSortRole:
+      switch (index.column()) {
+        case kIndex:
+          return e.index;
+        case kBravais:
+          return lattice::holohedry_order(e.bravais) * 1000 +
+                 lattice::space_group_number(e.bravais);
+        case kDelta:
+          return e.delta;
+        case kDeviation:
+          return e.length_deviation;
+        case kRatio:
+          return e.volume_ratio;
+        default:
+          return data(index, Qt::DisplayRole);
+      }
+    default:
+      return {};
+  }
+}
+
+QVariant lattice_table_model::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Vertical) return section + 1;
+  return QString::fromStdString(lattice::entry_column_names()[static_cast<size_t>(section)]);
+}
+
+}  // namespace quarvel::gui

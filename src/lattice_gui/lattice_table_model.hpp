@@ -1,0 +1,31 @@
+// The analysis's entries as a table model; numbers in a fixed-pitch font so columns align.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <vector>
+
+#include "lattice/analysis.hpp"
+
+namespace quarvel::gui {
+
+class lattice_table_model : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void set_entries(std::vector<lattice::lattice_entry> entries);
+  const std::vector<lattice::lattice_entry>& entries() const { return entries_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  static constexpr int kSortRole = Qt::UserRole;
+
+ private:
+  std::vector<lattice::lattice_entry> entries_;
+};
+
+}  // namespace quarvel::gui

@@ -1,0 +1,266 @@
+// The panel follows the main window's fields, lists and panels through their own signals and
+// show/hide events, and re-analyses only when the cell or the conditions differ.
+#include "lattice_gui/lattice_window.hpp"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "lattice/analysis_output.hpp"
+#include "lattice/entry_export.hpp"
+#include "lattice/number_text.hpp"
+#include "lattice_gui/delta_ladder.hpp"
+#include "lattice_gui/lattice_table_model.hpp"
+#include "mathhkl/file_io.hpp"
+#include "mathhkl/platform_error.hpp"
+
+namespace quarvel::gui {
+
+namespace {
+
+QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  return b;
+}
+
+}  // namespace
+
+lattice_window::lattice_window(QMainWindow& main, TForm1& form)
+    : QDialog(&main), main_(main), form_(form) {
+  setObjectName(QStringLiteral("LatticeWindow"));
+  setWindowTitle(QStringLiteral("Lattice symmetry"));
+  setModal(false);
+  setSizeGripEnabled(true);
+  ask_path_ = [this](const QString& caption, const QString& filter) {
+    return QFileDialog::getSaveFileName(this, caption, QString(), filter);
+  };
+  build();
+  watch_main_window();
+}
+
+void lattice_window::build() {
+  caption_ = new QLabel(this);
+  caption_->setObjectName(QStringLiteral("LatticeCell"));
+  caption_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  delta_ = new QDoubleSpinBox(this);
+  delta_->setObjectName(QStringLiteral("DeltaLimit"));
+  delta_->setRange(0.1, 45);
+  delta_->setDecimals(2);
+  delta_->setSingleStep(0.5);
+  delta_->setSuffix(QStringLiteral(" °"));
+  delta_->setValue(lattice::kDefaultDeltaLimit);
+  index_ = new QSpinBox(this);
+  index_->setObjectName(QStringLiteral("LargestIndex"));
+  index_->setRange(1, lattice::kLargestIndex);
+  auto* conditions = new QFormLayout;
+  conditions->addRow(QStringLiteral("&δ limit"), delta_);
+  conditions->addRow(QStringLiteral("Largest &index"), index_);
+
+  model_ = new lattice_table_model(this);
+  sorted_ = new QSortFilterProxyModel(this);
+  sorted_->setSourceModel(model_);
+  sorted_->setSortRole(lattice_table_model::kSortRole);
+  table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("LatticeTable"));
+  table_->setModel(sorted_);
+  table_->setSortingEnabled(true);
+  table_->sortByColumn(-1, Qt::AscendingOrder);  // the analysis's own order at first
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  ladder_ = new delta_ladder(this);
+  auto* split = new QSplitter(this);
+  split->addWidget(table_);
+  split->addWidget(ladder_);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 1);
+
+  auto* use = button(QStringLiteral("UseCell"), QStringLiteral("&Use as starting cell"), this);
+  auto* copy = button(QStringLiteral("CopyRows"), QStringLiteral("&Copy"), this);
+  auto* table = button(QStringLiteral("ExportTable"), QStringLiteral("Export &table…"), this);
+  auto* cif = button(QStringLiteral("ExportCif"), QStringLiteral("Export cell as CI&F…"), this);
+  auto* picture = button(QStringLiteral("SavePicture"), QStringLiteral("Save &picture…"), this);
+  auto* close = button(QStringLiteral("CloseLattice"), QStringLiteral("Close"), this);
+  auto* actions = new QHBoxLayout;
+  for (QPushButton* b : {use, copy, table, cif, picture}) actions->addWidget(b);
+  actions->addStretch();
+  actions->addWidget(close);
+  message_ = new QLabel(this);
+  message_->setObjectName(QStringLiteral("LatticeMessage"));
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(caption_, 1);
+  top->addLayout(conditions);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(split, 1);
+  layout->addLayout(actions);
+  layout->addWidget(message_);
+  resize(1100, 480);
+  setTabOrder(delta_, index_);
+  setTabOrder(index_, table_);
+  setTabOrder(table_, use);
+
+  connect(delta_, &QDoubleSpinBox::valueChanged, this, [this] { follow(); });
+  connect(index_, &QSpinBox::valueChanged, this, [this] { follow(); });
+  connect(table_, &QTableView::activated, this, [this] { use_as_starting_cell(); });
+  connect(use, &QPushButton::clicked, this, &lattice_window::use_as_starting_cell);
+  connect(copy, &QPushButton::clicked, this, &lattice_window::copy_selection);
+  connect(table, &QPushButton::clicked, this, &lattice_window::export_table);
+  connect(cif, &QPushButton::clicked, this, &lattice_window::export_cif);
+  connect(picture, &QPushButton::clicked, this, &lattice_window::save_picture);
+  connect(close, &QPushButton::clicked, this, &QDialog::close);
+  auto* copy_key = new QShortcut(QKeySequence::Copy, table_);
+  copy_key->setContext(Qt::WidgetShortcut);
+  connect(copy_key, &QShortcut::activated, this, &lattice_window::copy_selection);
+}
+
+void lattice_window::watch_main_window() {
+  for (control c : {control::Edit3, control::Edit4, control::Edit5, control::Edit6, control::Edit7,
+                    control::Edit8})
+    if (auto* field = main_.findChild<QLineEdit*>(QString::fromLatin1(toolkit::name_of(c))))
+      connect(field, &QLineEdit::textChanged, this, [this] { follow(); });
+  if (auto* list =
+          main_.findChild<QListWidget*>(QString::fromLatin1(toolkit::name_of(control::ListBox1))))
+    connect(list, &QListWidget::currentRowChanged, this, [this] { follow(); });
+  for (control c : {control::Panel1, control::Panel4})
+    if (auto* panel = main_.findChild<QWidget*>(QString::fromLatin1(toolkit::name_of(c))))
+      panel->installEventFilter(this);
+}
+
+bool lattice_window::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) follow();
+  return QDialog::eventFilter(watched, event);
+}
+
+void lattice_window::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!analysed_) index_->setValue(default_largest_index(main_));
+  follow();
+}
+
+void lattice_window::follow(bool force) {
+  if (!isVisible() && !force) return;
+  const std::optional<starting_cell> start = current_starting_cell(main_, form_);
+  const double delta = delta_->value();
+  const int index = index_->value();
+  auto same = [](const lattice::cell& x, const lattice::cell& y) {
+    return x.parameters() == y.parameters();
+  };
+  if (!force && start && analysed_ && same(start->cell, *analysed_) && delta == analysed_delta_ &&
+      index == analysed_index_)
+    return;
+  analysed_.reset();
+  if (!start) {
+    caption_->setText(
+        QStringLiteral("No starting cell: type one, read a cell file or select a "
+                       "Crysfire solution."));
+    model_->set_entries({});
+    ladder_->set_entries({}, delta);
+    return;
+  }
+  QString cell_text;
+  for (size_t k = 0; k < 6; ++k)
+    cell_text +=
+        QString::fromStdString(lattice::fixed(start->cell.parameters()[k], k < 3 ? 4 : 3)) + " ";
+  caption_->setText(QStringLiteral("Cell (%1): %2").arg(start->source, cell_text.trimmed()));
+  try {
+    const lattice::analysis a = lattice::analyse(start->cell, {lattice::centring::P, delta, index});
+    model_->set_entries(a.lattices);
+    ladder_->set_entries(a.lattices, delta);
+    analysed_ = start->cell;
+    analysed_delta_ = delta;
+    analysed_index_ = index;
+    table_->resizeColumnsToContents();
+    if (sorted_->rowCount() > 0) table_->selectRow(0);
+    tell(QString());
+  } catch (const lattice::lattice_error& e) {
+    model_->set_entries({});
+    ladder_->set_entries({}, delta);
+    tell(QString::fromStdString(e.what()));
+  }
+}
+
+std::vector<const lattice::lattice_entry*> lattice_window::selected_entries() const {
+  std::vector<const lattice::lattice_entry*> out;
+  for (const QModelIndex& row : table_->selectionModel()->selectedRows())
+    out.push_back(&model_->entries()[static_cast<size_t>(sorted_->mapToSource(row).row())]);
+  return out;
+}
+
+void lattice_window::use_as_starting_cell() {
+  const std::vector<const lattice::lattice_entry*> chosen = selected_entries();
+  if (chosen.empty()) return tell(QStringLiteral("Select an entry first."));
+  // A copy: the fields' changes make the panel analyse the new cell, replacing the entries.
+  const lattice::lattice_entry entry = *chosen.front();
+  put_starting_cell(main_, entry);
+  tell(QStringLiteral("The %1 cell is the starting cell: Run searches from it.")
+           .arg(QString::fromUtf8(lattice::bravais_name(entry.bravais).data())));
+}
+
+void lattice_window::copy_selection() {
+  const std::vector<const lattice::lattice_entry*> chosen = selected_entries();
+  if (chosen.empty()) return tell(QStringLiteral("Select an entry first."));
+  QApplication::clipboard()->setText(QString::fromStdString(lattice::entries_tsv(chosen)));
+}
+
+void lattice_window::export_table() {
+  if (!analysed_) return tell(QStringLiteral("Nothing to export."));
+  const QString path =
+      ask_path_(QStringLiteral("Export the table"), QStringLiteral("CSV (*.csv);;JSON (*.json)"));
+  if (path.isEmpty()) return;
+  const lattice::analysis a =
+      lattice::analyse(*analysed_, {lattice::centring::P, analysed_delta_, analysed_index_});
+  write(path, path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
+                  ? lattice::analysis_json(a) + "\n"
+                  : lattice::entries_csv(a.lattices));
+}
+
+void lattice_window::export_cif() {
+  const std::vector<const lattice::lattice_entry*> chosen = selected_entries();
+  if (chosen.empty() || !analysed_) return tell(QStringLiteral("Select an entry first."));
+  const QString path =
+      ask_path_(QStringLiteral("Export the cell as CIF"), QStringLiteral("CIF (*.cif)"));
+  if (!path.isEmpty()) write(path, lattice::entry_cif(*chosen.front(), *analysed_));
+}
+
+void lattice_window::save_picture() {
+  const QString path =
+      ask_path_(QStringLiteral("Save the delta ladder"), QStringLiteral("PNG (*.png)"));
+  if (path.isEmpty()) return;
+  tell(ladder_->save(path) ? QStringLiteral("Saved %1").arg(path)
+                           : QStringLiteral("Could not write %1").arg(path));
+}
+
+void lattice_window::write(const QString& path, const std::string& content) {
+  try {
+    mathhkl::replace_file(path.toStdString(), content);
+    tell(QStringLiteral("Saved %1").arg(path));
+  } catch (const mathhkl::platform_error& e) {
+    tell(QStringLiteral("Could not write %1: %2").arg(path, QString::fromStdString(e.what())));
+  }
+}
+
+void lattice_window::tell(const QString& message) {
+  message_->setText(message);
+}
+
+}  // namespace quarvel::gui

@@ -1,0 +1,308 @@
+// The lattice analysis in the real window: the panel follows the typed cell and its own
+// conditions, an entry becomes the starting cell and runs, every export reads back, found lines
+// are explained, and a summary's solutions are grouped.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDoubleSpinBox>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <fstream>
+#include <map>
+
+#include "main/found_cell_lattice.hpp"
+#include "window_driver.hpp"
+
+namespace quarvel::gui {
+
+using toolkit::control;
+
+namespace {
+
+constexpr int kOrtho = 2;  // "Ortho." in the system list
+constexpr int kTetra = 1;  // "Tetra."
+
+void enter_ortho_cell(window_driver& user, const QString& a, const QString& b, const QString& c) {
+  user.click(control::BitBtn2);
+  user.pick(control::ListBox3, kOrtho);
+  user.type(control::Edit3, a);
+  user.type(control::Edit4, b);
+  user.type(control::Edit5, c);
+}
+
+// The Bravais types of the entries of the lattice itself (index 1).
+QStringList own_types(QTableView* t) {
+  QStringList out;
+  for (int r = 0; r < t->model()->rowCount(); ++r)
+    if (t->model()->index(r, 0).data().toString() == QStringLiteral("1"))
+      out << t->model()->index(r, 1).data().toString();
+  return out;
+}
+
+QTableView* table(program& p) {
+  return p.window().findChild<QTableView*>(QStringLiteral("LatticeTable"));
+}
+
+QStringList column(QTableView* t, int col) {
+  QStringList out;
+  for (int r = 0; r < t->model()->rowCount(); ++r)
+    out << t->model()->index(r, col).data().toString();
+  return out;
+}
+
+std::string read_all(const QString& path) {
+  std::ifstream in(path.toStdString(), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// RFC 4180: quoted fields with doubled quotes, CR LF between records.
+std::vector<std::vector<std::string>> parse_csv(const std::string& text) {
+  std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+  bool quoted = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (quoted) {
+      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+        rows.back().back() += '"';
+        ++i;
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        rows.back().back() += c;
+      }
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      rows.back().emplace_back();
+    } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      rows.emplace_back(1);
+      ++i;
+    } else {
+      rows.back().back() += c;
+    }
+  }
+  if (rows.back().size() == 1 && rows.back()[0].empty()) rows.pop_back();
+  return rows;
+}
+
+// A strict reader of the CIF subset written: one data block, comments, and "_tag value" lines
+// whose value is a number, a bare word or a quoted string; anything else fails.
+std::map<std::string, std::string> parse_cif(const std::string& text, bool& ok) {
+  std::map<std::string, std::string> items;
+  ok = text.rfind("data_", 0) == 0;
+  std::istringstream in(text);
+  std::string line;
+  std::getline(in, line);
+  while (ok && std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    const size_t blank = line.find(' ');
+    if (line[0] != '_' || blank == std::string::npos) {
+      ok = false;
+      break;
+    }
+    std::string value = line.substr(blank + 1);
+    if (value.front() == '\'') {
+      ok = value.size() >= 2 && value.back() == '\'';
+      value = value.substr(1, value.size() - 2);
+    } else {
+      ok = value.find_first_of(" '\"") == std::string::npos;
+    }
+    ok = ok && items.emplace(line.substr(0, blank), value).second;
+  }
+  return items;
+}
+
+}  // namespace
+
+class lattice_window_test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void panel_follows_the_typed_cell_and_its_delta_limit();
+  void an_entry_becomes_the_starting_cell_and_runs();
+  void every_export_reads_back_and_a_failed_write_leaves_no_file();
+  void found_lines_are_explained_and_keep_their_text();
+  void compare_solutions_groups_a_summary();
+};
+
+void lattice_window_test::panel_follows_the_typed_cell_and_its_delta_limit() {
+  program p;
+  window_driver user(p);
+  QVERIFY(user.start());
+  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("5.05"), QStringLiteral("7.0"));
+  QTest::keyClick(&p.window(), Qt::Key_L, Qt::ControlModifier);
+  QTRY_VERIFY(p.lattice().lattice().isVisible());
+  QTableView* t = table(p);
+  // 5 x 5.05 is 0.6 degrees from tetragonal: within the default 3, not within 0.5.
+  // The largest index starts from Max V/Vo (10) and adds superlattice entries.
+  auto* index = p.lattice().lattice().findChild<QSpinBox*>(QStringLiteral("LargestIndex"));
+  QCOMPARE(index->value(), 10);
+  QVERIFY(column(t, 0).contains(QStringLiteral("2")));
+  index->setValue(1);
+  QVERIFY(!column(t, 0).contains(QStringLiteral("2")));
+  QVERIFY(own_types(t).contains(QStringLiteral("tP")));
+  auto* delta = p.lattice().lattice().findChild<QDoubleSpinBox*>(QStringLiteral("DeltaLimit"));
+  delta->setValue(0.5);
+  QVERIFY(!own_types(t).contains(QStringLiteral("tP")));
+  QCOMPARE(column(t, 1).first(), QStringLiteral("oP"));
+  // Typing another cell is followed at once.
+  user.type(control::Edit4, QStringLiteral("5.0"));
+  QTRY_COMPARE(column(t, 1).first(), QStringLiteral("tP"));
+  // The table sorts by a clicked column's numbers: delta ascending puts 0 first.
+  t->sortByColumn(3, Qt::DescendingOrder);
+  QVERIFY(column(t, 3).first().toDouble() >= column(t, 3).last().toDouble());
+}
+
+void lattice_window_test::an_entry_becomes_the_starting_cell_and_runs() {
+  program p;
+  window_driver user(p);
+  QVERIFY(user.start());
+  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("5.01"), QStringLiteral("7.0"));
+  p.lattice().lattice().show();
+  QTableView* t = table(p);
+  const int row = static_cast<int>(column(t, 1).indexOf(QStringLiteral("tP")));
+  QVERIFY(row >= 0);
+  t->setFocus();
+  t->selectRow(row);
+  t->setCurrentIndex(t->model()->index(row, 0));
+  QTest::keyClick(t, Qt::Key_Return);  // Enter on a row uses it
+  QTRY_COMPARE(user.find<QListWidget>(control::ListBox3)->currentRow(), kTetra);
+  QVERIFY(!user.find(control::Panel1)->isHidden());
+  const double a = user.find<QLineEdit>(control::Edit3)->text().toDouble();
+  QVERIFY2(a >= 5.0 && a <= 5.01, qPrintable(QString::number(a)));
+  user.click(control::BitBtn6);
+  QTRY_VERIFY(!user.lines(control::ListBox2).isEmpty());
+  QVERIFY(user.lines(control::ListBox2).at(1).startsWith(QStringLiteral("TETR")));
+  QVERIFY(user.unexpected_boxes().isEmpty());
+}
+
+void lattice_window_test::every_export_reads_back_and_a_failed_write_leaves_no_file() {
+  program p;
+  window_driver user(p);
+  QVERIFY(user.start());
+  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("8.6603"), QStringLiteral("7.0"));
+  lattice_window& w = p.lattice().lattice();
+  w.show();
+  QTemporaryDir dir;
+  QString answer;
+  w.set_path_question([&](const QString&, const QString&) { return answer; });
+  QTableView* t = table(p);
+  const int rows = t->model()->rowCount();
+  QVERIFY(rows > 3);
+
+  answer = dir.filePath(QStringLiteral("table.csv"));
+  w.export_table();
+  const auto csv = parse_csv(read_all(answer));
+  QCOMPARE(static_cast<int>(csv.size()), rows + 1);
+  QCOMPARE(csv[0][1], std::string("Bravais"));
+  for (int r = 0; r < rows; ++r)
+    QCOMPARE(QString::fromStdString(csv[static_cast<size_t>(r) + 1][4]),
+             t->model()->index(r, 4).data().toString());
+
+  answer = dir.filePath(QStringLiteral("table.json"));
+  w.export_table();
+  QJsonParseError error;
+  const QJsonDocument json =
+      QJsonDocument::fromJson(QByteArray::fromStdString(read_all(answer)), &error);
+  QCOMPARE(error.error, QJsonParseError::NoError);
+  QCOMPARE(json.object().value(QStringLiteral("lattices")).toArray().size(), rows);
+
+  t->selectRow(0);
+  answer = dir.filePath(QStringLiteral("cell.cif"));
+  w.export_cif();
+  bool ok = false;
+  const auto cif = parse_cif(read_all(answer), ok);
+  QVERIFY(ok);
+  QCOMPARE(cif.at("_space_group.bravais_type"),
+           t->model()->index(0, 1).data().toString().toStdString());
+  QVERIFY(std::abs(std::stod(cif.at("_cell_length_a")) - 5.0) < 0.01 ||
+          std::abs(std::stod(cif.at("_cell_length_a")) - 8.6603) < 0.01);
+  QVERIFY(cif.count("_cell_volume") == 1 && cif.count("_space_group.crystal_system") == 1);
+
+  answer = dir.filePath(QStringLiteral("ladder.png"));
+  w.save_picture();
+  QVERIFY(!QImage(answer).isNull());
+
+  // A folder that does not exist: the message says so and no file appears.
+  answer = dir.filePath(QStringLiteral("missing/table.csv"));
+  w.export_table();
+  QVERIFY(!QFile::exists(answer));
+  QVERIFY(w.findChild<QLabel*>(QStringLiteral("LatticeMessage"))
+              ->text()
+              .startsWith(QStringLiteral("Could not write")));
+  QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);  // no leftover temporary file
+}
+
+void lattice_window_test::found_lines_are_explained_and_keep_their_text() {
+  program p;
+  window_driver user(p);
+  QVERIFY(user.start());
+  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("8.6603"), QStringLiteral("7.0"));
+  user.click(control::BitBtn6);
+  QTRY_VERIFY(user.lines(control::ListBox4).size() > 10);
+  const QStringList before = user.lines(control::ListBox4);
+  const lattice::cell start{5.0, 8.6603, 7.0, 90, 90, 90};
+  for (int row : {0, 12, 13}) {
+    user.pick(control::ListBox4, row);
+    const std::optional<found_line_fields> f = read_found_line(before[row].toStdString());
+    QVERIFY(f.has_value());
+    const QString expected =
+        QString::fromStdString(explanation_text(explain_found_cell(*f, start, 3)));
+    QCOMPARE(p.lattice().found_cell_label().text(),
+             QStringLiteral("Cell %1: %2").arg(row + 1).arg(expected));
+  }
+  QVERIFY(p.lattice().found_cell_label().text().contains(QStringLiteral("superlattice")) ||
+          p.lattice().found_cell_label().text().contains(QStringLiteral("fractions")));
+  QCOMPARE(user.lines(control::ListBox4), before);
+}
+
+void lattice_window_test::compare_solutions_groups_a_summary() {
+  program p;
+  window_driver user(p);
+  QVERIFY(user.start());
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("groups.sum"));
+  {
+    // The C-centred orthorhombic lattice 5 x 8 x 7 as its primitive cell, its centred cell and a
+    // non-reduced primitive cell; the centred cell doubled; an unrelated cell; a bad line.
+    const char* fields[] = {"  4.71699  4.71699  7.00000  90.000  90.000  64.011",
+                            "  5.00000  8.00000  7.00000  90.000  90.000  90.000",
+                            "  4.71699  4.71699  8.44097  75.825  56.026  64.011",
+                            "  5.00000  8.00000 14.00000  90.000  90.000  90.000",
+                            "  6.10000  6.90000  9.30000  90.000 101.300  90.000",
+                            "  4.00000  5.00000  6.00000  10.000  10.000 150.000"};
+    std::ofstream out(path.toStdString(), std::ios::binary);
+    out << "  SUMMARY\r\n";
+    for (const char* f : fields) out << std::string(67, ' ') << f << "\r\n";
+  }
+  p.form().shared().sum_file_name = path.toStdString();
+  QTest::keyClick(&p.window(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+  QTRY_VERIFY(p.lattice().solutions().isVisible());
+  auto* tree = p.lattice().solutions().findChild<QTreeWidget*>(QStringLiteral("SolutionGroups"));
+  QCOMPARE(tree->topLevelItemCount(), 3);  // two groups and the unusable solution
+  QTreeWidgetItem* first = tree->topLevelItem(0);
+  QCOMPARE(first->text(0), QStringLiteral("1"));
+  QStringList members;
+  for (int k = 0; k < first->childCount(); ++k)
+    members << first->child(k)->text(0) + ":" + first->child(k)->text(2);
+  QCOMPARE(members,
+           (QStringList{QStringLiteral("2:same lattice (C-centred cell)"),
+                        QStringLiteral("3:same lattice"), QStringLiteral("4:superlattice ×4")}));
+  QCOMPARE(tree->topLevelItem(1)->text(0), QStringLiteral("5"));
+  QCOMPARE(tree->topLevelItem(1)->childCount(), 0);
+  QCOMPARE(tree->topLevelItem(2)->child(0)->text(0), QStringLiteral("6"));
+}
+
+}  // namespace quarvel::gui
+
+QTEST_MAIN(quarvel::gui::lattice_window_test)
+#include "lattice_window_test.moc"
