@@ -44,7 +44,6 @@ lattice_features::lattice_features(QMainWindow& window, TForm1& form)
   if (QWidget* client = window.centralWidget()) {
     auto* button = new QPushButton(QStringLiteral("Lattice…"), client);
     button->setObjectName(QStringLiteral("LatticeButton"));
-    button->setToolTip(QStringLiteral("Lattice symmetry of the starting cell (Ctrl+L)"));
     button->setGeometry(kButtonLeft, 0, 80, 25);
     connect(button, &QPushButton::clicked, symmetry, &QAction::trigger);
   }
