@@ -123,9 +123,11 @@ lattice_parse_outcome parse_lattice_arguments(const std::vector<std::string>& ar
     }
   }
   if (c.help || c.version) return out;
-  const int sources =
-      int(c.cell.has_value()) + int(!c.batch_file.empty()) + int(!c.sum_file.empty());
-  if (sources != 1) return fail("give one of --cell, --batch and --sum");
+  if (!c.sum_file.empty()) {
+    if (c.cell || !c.batch_file.empty()) return fail("--sum goes without --cell and --batch");
+  } else if (c.cell.has_value() == !c.batch_file.empty()) {
+    return fail("give either --cell or --batch");
+  }
   if (c.csv && c.batch_file.empty()) return fail("--csv goes with --batch");
   if (c.basis && !c.cell) return fail("--basis goes with --cell");
   return out;

@@ -34,10 +34,10 @@ lattice_features::lattice_features(QMainWindow& window, TForm1& form)
   QMenu* menu = window.menuBar()->addMenu(QStringLiteral("La&ttice"));
   QAction* symmetry = menu->addAction(QStringLiteral("Lattice &symmetry…"));
   symmetry->setObjectName(QStringLiteral("LatticeSymmetry1"));
-  symmetry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  symmetry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   QAction* compare = menu->addAction(QStringLiteral("&Compare solutions…"));
   compare->setObjectName(QStringLiteral("CompareSolutions1"));
-  compare->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+  compare->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
   connect(symmetry, &QAction::triggered, this, [this] { open(lattice_); });
   connect(compare, &QAction::triggered, this, [this] { open(solutions_); });
 

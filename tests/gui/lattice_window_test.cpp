@@ -139,7 +139,7 @@ void lattice_window_test::panel_follows_the_typed_cell_and_its_delta_limit() {
   window_driver user(p);
   QVERIFY(user.start());
   enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("5.05"), QStringLiteral("7.0"));
-  QTest::keyClick(&p.window(), Qt::Key_L, Qt::ControlModifier);
+  QTest::keyClick(&p.window(), Qt::Key_T, Qt::ControlModifier);
   QTRY_VERIFY(p.lattice().lattice().isVisible());
   QTableView* t = table(p);
   // 5 x 5.05 is 0.6 degrees from tetragonal: within the default 3, not within 0.5.
@@ -285,7 +285,7 @@ void lattice_window_test::compare_solutions_groups_a_summary() {
     for (const char* f : fields) out << std::string(67, ' ') << f << "\r\n";
   }
   p.form().shared().sum_file_name = path.toStdString();
-  QTest::keyClick(&p.window(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(&p.window(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
   QTRY_VERIFY(p.lattice().solutions().isVisible());
   auto* tree = p.lattice().solutions().findChild<QTreeWidget*>(QStringLiteral("SolutionGroups"));
   QCOMPARE(tree->topLevelItemCount(), 3);  // two groups and the unusable solution
