@@ -6,7 +6,7 @@
 #include "lattice_batch.hpp"
 #include "lattice_options.hpp"
 #include "lattice_summary.hpp"
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 
 int main(int argc, char** argv) {
   using namespace quarvel::cli;
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
           compare_summary(c.sum_file, {c.analysis.delta_limit, c.length_tolerance});
       std::cout << (c.json ? lattice::comparison_json(compared) + "\n"
                            : lattice::comparison_text(compared));
-    } catch (const mathhkl::platform_error& e) {
+    } catch (const platform::error& e) {
       std::cerr << "quarvel-lattice: " << c.sum_file << ": " << e.what() << '\n';
       return 4;
     }

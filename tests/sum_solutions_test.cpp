@@ -6,7 +6,7 @@
 
 #include "json_reader.hpp"
 #include "lattice_summary.hpp"
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 #include "summary_sample.hpp"
 #include "temp_folder.hpp"
 
@@ -54,7 +54,7 @@ TEST(SumSolutions, ASummaryFileComparesToValidJsonAndAMissingFileThrows) {
   const std::string text = lattice::comparison_json(c);
   EXPECT_TRUE(quarvel::testing::json_document(text).valid()) << text;
   EXPECT_THROW(quarvel::cli::compare_summary(folder.path().string() + "/none.sum", {}),
-               mathhkl::platform_error);
+               platform::error);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@
 #include "lattice_gui/delta_ladder.hpp"
 #include "lattice_gui/lattice_table_model.hpp"
 #include "mathhkl/file_io.hpp"
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 
 namespace quarvel::gui {
 
@@ -254,7 +254,7 @@ void lattice_window::write(const QString& path, const std::string& content) {
   try {
     mathhkl::replace_file(path.toStdString(), content);
     tell(QStringLiteral("Saved %1").arg(path));
-  } catch (const mathhkl::platform_error& e) {
+  } catch (const platform::error& e) {
     tell(QStringLiteral("Could not write %1: %2").arg(path, QString::fromStdString(e.what())));
   }
 }

@@ -15,7 +15,7 @@
 #include "lattice/number_text.hpp"
 #include "lattice/solution_groups.hpp"
 #include "lattice_summary.hpp"
-#include "mathhkl/platform_error.hpp"
+#include "platform/error.hpp"
 
 namespace quarvel::gui {
 
@@ -93,7 +93,7 @@ void solutions_window::compare() {
   lattice::solution_comparison c;
   try {
     c = cli::compare_summary(path, {delta_->value(), length_->value() / 100});
-  } catch (const mathhkl::platform_error& e) {
+  } catch (const platform::error& e) {
     message_->setText(QString::fromStdString(path + ": " + e.what()));
     return;
   }

@@ -9,8 +9,8 @@
 
 #include "lattice/number_text.hpp"
 #include "mathhkl/file_io.hpp"
-#include "mathhkl/platform_error.hpp"
 #include "mathhkl/sum_solutions.hpp"
+#include "platform/error.hpp"
 
 namespace quarvel::gui {
 
@@ -52,7 +52,7 @@ std::optional<lattice::cell> solution_cell(const TForm1& form, int number) {
         return lattice::cell{double(c[0]), double(c[1]), double(c[2]),
                              double(c[3]), double(c[4]), double(c[5])};
       }
-  } catch (const mathhkl::platform_error&) {
+  } catch (const platform::error&) {
   }
   return std::nullopt;
 }

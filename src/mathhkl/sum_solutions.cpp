@@ -1,9 +1,9 @@
 // The summary's cell lines read by the same field rule as its list.
 #include "mathhkl/sum_solutions.hpp"
 
-#include "mathhkl/platform_error.hpp"
 #include "mathhkl/sum_file.hpp"
 #include "mathhkl/text_lines.hpp"
+#include "platform/error.hpp"
 
 namespace mathhkl {
 
@@ -25,7 +25,7 @@ sum_solutions read_sum_solutions(std::string_view bytes) {
         for (int k = 0; k < 6; ++k) s.cell[k] = field.values[k].value();
         out.solutions.push_back(s);
       }
-    } catch (const platform_error& e) {
+    } catch (const platform::error& e) {
       out.rejected.push_back({line, e.what()});
     }
   }
