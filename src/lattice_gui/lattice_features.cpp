@@ -1,5 +1,5 @@
-// Wiring into Form1 without touching its layout: a menu of its own, a button after the button
-// row, and a label in the status bar; the list lines themselves never change.
+// Wiring into Form1 without touching its layout: a menu of its own, a button beside the
+// initial-cell line, and a label in the status bar; the list lines themselves never change.
 #include "lattice_gui/lattice_features.hpp"
 
 #include <QListWidget>
@@ -14,7 +14,9 @@ namespace quarvel::gui {
 
 namespace {
 
-constexpr int kButtonLeft = 520;  // after the Close button of the button row
+// In the results panel, right of the initial-cell line: the one place that is free in both
+// entry modes and moves with the panel when the window grows.
+constexpr QRect kButtonPlace{760, 30, 100, 25};
 
 void open(QDialog* d) {
   d->show();
@@ -41,10 +43,10 @@ lattice_features::lattice_features(QMainWindow& window, TForm1& form)
   connect(symmetry, &QAction::triggered, this, [this] { open(lattice_); });
   connect(compare, &QAction::triggered, this, [this] { open(solutions_); });
 
-  if (QWidget* client = window.centralWidget()) {
-    auto* button = new QPushButton(QStringLiteral("Lattice…"), client);
+  if (auto* results = window.findChild<QWidget*>(QStringLiteral("Panel2"))) {
+    auto* button = new QPushButton(QStringLiteral("Lattice…"), results);
     button->setObjectName(QStringLiteral("LatticeButton"));
-    button->setGeometry(kButtonLeft, 0, 80, 25);
+    button->setGeometry(kButtonPlace);
     connect(button, &QPushButton::clicked, symmetry, &QAction::trigger);
   }
 

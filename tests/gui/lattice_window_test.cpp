@@ -132,7 +132,27 @@ class lattice_window_test : public QObject {
   void every_export_reads_back_and_a_failed_write_leaves_no_file();
   void found_lines_are_explained_and_keep_their_text();
   void compare_solutions_groups_a_summary();
+  void the_lattice_button_is_clear_of_its_neighbours_and_opens_the_panel();
 };
+
+void lattice_window_test::the_lattice_button_is_clear_of_its_neighbours_and_opens_the_panel() {
+  program p;
+  window_driver user(p);
+  QVERIFY(user.start());
+  auto* button = p.window().findChild<QAbstractButton*>(QStringLiteral("LatticeButton"));
+  QVERIFY(button);
+  // It sits in the results panel, shown from the first search on.
+  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("6.0"), QStringLiteral("7.0"));
+  user.click(control::BitBtn1);
+  QTRY_VERIFY(button->isVisible());
+  for (QObject* o : button->parent()->children()) {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (w && w != button && w->isVisible())
+      QVERIFY2(!w->geometry().intersects(button->geometry()), qPrintable(w->objectName()));
+  }
+  QTest::mouseClick(button, Qt::LeftButton);
+  QTRY_VERIFY(p.lattice().lattice().isVisible());
+}
 
 void lattice_window_test::panel_follows_the_typed_cell_and_its_delta_limit() {
   program p;
