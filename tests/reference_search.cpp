@@ -1,4 +1,4 @@
-// The plain loop over p < q and every r, with one progress step per visit of r.
+// The plain loop over p < q and every r; each pair counts its N visits of r as it starts.
 #include "reference_search.hpp"
 
 #include <cmath>
@@ -20,9 +20,8 @@ void run_reference_search(const std::vector<lattice_vector>& vectors, const matr
       const int odd_pq = odd_p + odd_indices(vectors[q]);
       set_row(t, 1, vectors[q]);
       const real48 cos_gamma = test.pair_cosine(p, q);
-      if (host.pair_step()) return;
+      if (host.pair_step(static_cast<long long>(n))) return;
       for (size_t r = 0; r < n; ++r) {
-        host.inner_steps(1);
         if (r <= p || r <= q) continue;
         if (odd_pq + odd_indices(vectors[r]) == 0) continue;
         set_row(t, 2, vectors[r]);

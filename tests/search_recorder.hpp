@@ -19,13 +19,13 @@ struct search_recorder : search_host {
     lines.push_back(raw_found_line(cell));
     return static_cast<int>(cells.size()) == stop_after;
   }
-  bool pair_step() override {
+  bool pair_step(long long visits) override {
     ++pairs;
+    steps += visits;
     return false;
   }
   bool preparation_step() override { return false; }
-  void inner_steps(long long count) override { steps += count; }
-  mathhkl::system_set wanted_systems() override { return wanted; }
+  const mathhkl::system_set& wanted_systems() override { return wanted; }
 
   mathhkl::system_set wanted;
   int stop_after = -1;

@@ -56,13 +56,16 @@ bool TForm1::run::preparation_step() {
   return ended_early_;
 }
 
-bool TForm1::run::pair_step() {
+bool TForm1::run::pair_step(long long visits) {
   if (tk_.pump_messages()) read_controls();
   if (form_.stop_requested_) {
     ended_early_ = true;
     return true;
   }
-  return abort_pressed_ && ask_abort();
+  if (abort_pressed_ && ask_abort()) return true;
+  progress_count_ += visits;
+  if (progress_count_ >= next_position_count_) show_progress();
+  return false;
 }
 
 bool TForm1::run::ask_abort() {
@@ -93,9 +96,7 @@ int TForm1::run::position_at(long long count) const {
   return static_cast<int>(position);
 }
 
-void TForm1::run::inner_steps(long long count) {
-  progress_count_ += count;
-  if (progress_count_ < next_position_count_) return;
+void TForm1::run::show_progress() {
   const int position = position_at(progress_count_);
   if (position != shown_position_) {
     shown_position_ = position;

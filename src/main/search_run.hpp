@@ -15,10 +15,9 @@ class TForm1::run : public search_host {
   run(TForm1& form, mathhkl::tolerances tol, size_t vector_count);
 
   bool add_found(const found_cell& cell) override;
-  bool pair_step() override;
+  bool pair_step(long long visits) override;
   bool preparation_step() override;
-  void inner_steps(long long count) override;
-  mathhkl::system_set wanted_systems() override { return wanted_; }
+  const mathhkl::system_set& wanted_systems() override { return wanted_; }
 
   // After the triple search: "No other cell", or duplicates dropped, grouped, numbered.
   void end();
@@ -32,6 +31,8 @@ class TForm1::run : public search_host {
   // nothing else changes them.
   void read_controls();
   bool ask_abort();
+  // The bar set from the steps counted, once they reach the next position.
+  void show_progress();
   // The bar's position after `count` steps: 200 count / N^3, rounded half to even.
   int position_at(long long count) const;
 

@@ -74,9 +74,29 @@ long double stored_angle(const real48& cosine) {
   return real48(arc_cos(cosine) * kDegreesPerRadian);
 }
 
+// Lets the host pump once every kPairsPerPreparationStep pairs of work, so that making the
+// lists of a large table (a million equal-length pairs at largest index 20) keeps the window
+// alive.
+class preparation_pace {
+ public:
+  explicit preparation_pace(search_host& host) : host_(host) {}
+  // True when the host stopped the search.
+  bool add(size_t pairs) {
+    pairs_ += static_cast<long long>(pairs);
+    if (pairs_ < kPairsPerPreparationStep) return false;
+    pairs_ = 0;
+    return host_.preparation_step();
+  }
+
+ private:
+  search_host& host_;
+  long long pairs_ = 0;
+};
+
 // Pairs of equal length, found in length order: only neighbours within the tolerance compare.
-void find_equal_partners(const std::vector<lattice_vector>& vectors, long double tol_param,
-                         prepared_table& table) {
+// Returns true when the host stopped the search.
+bool find_equal_partners(const std::vector<lattice_vector>& vectors, long double tol_param,
+                         prepared_table& table, preparation_pace& pace) {
   const size_t n = vectors.size();
   std::vector<std::uint32_t> by_length(n);
   std::iota(by_length.begin(), by_length.end(), 0u);
@@ -85,13 +105,19 @@ void find_equal_partners(const std::vector<lattice_vector>& vectors, long double
   });
   for (size_t i = 0; i < n; ++i) {
     const long double li = vectors[by_length[i]].length;
-    for (size_t j = i + 1; j < n && vectors[by_length[j]].length - li < tol_param; ++j) {
+    size_t j = i + 1;
+    for (; j < n && vectors[by_length[j]].length - li < tol_param; ++j) {
       const auto [q, r] = std::minmax(by_length[i], by_length[j]);
       table.equal_partners[q].push_back(r);
     }
+    if (pace.add(j - i)) return true;
   }
-  for (auto& list : table.equal_partners) std::sort(list.begin(), list.end());
+  for (auto& list : table.equal_partners) {
+    std::sort(list.begin(), list.end());
+    if (pace.add(list.size())) return true;
+  }
   table.longest_first.assign(by_length.rbegin(), by_length.rend());
+  return false;
 }
 
 // Returns true when the host stopped the search.
@@ -107,9 +133,9 @@ bool prepare(const std::vector<lattice_vector>& vectors, const candidate_check& 
   }
   table.right_partners.resize(n);
   table.equal_partners.resize(n);
-  find_equal_partners(vectors, conditions.tol.param, table);
+  preparation_pace pace(host);
+  if (find_equal_partners(vectors, conditions.tol.param, table, pace)) return true;
   const double right_bound = cosine_bound(conditions.tol.angle);
-  long long pairs_since_step = 0;
   for (size_t q = 0; q < n; ++q) {
     const prepared_vector& a = table.v[q];
     const double bound = right_bound * a.length * kSlack;
@@ -122,11 +148,7 @@ bool prepare(const std::vector<lattice_vector>& vectors, const candidate_check& 
         table.right_partners[q].push_back(static_cast<std::uint32_t>(r));
       }
     }
-    pairs_since_step += static_cast<long long>(n - q);
-    if (pairs_since_step >= kPairsPerPreparationStep) {
-      pairs_since_step = 0;
-      if (host.preparation_step()) return true;
-    }
+    if (pace.add(n - q)) return true;
   }
   return false;
 }
@@ -213,6 +235,7 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
   // lp lq above which some third could make a flat triple.
   const double flat_pair_product = kFlatTriple * static_cast<double>(vo) / table.longest / kSlack;
 
+  const system_set& wanted_now = host.wanted_systems();
   const index_list kNone;
   index_list merged, flat_thirds, thirds_with_flat;
   matrix3 t{};
@@ -224,9 +247,8 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
     auto next_equal = equal_to_p.begin();
     for (size_t q = p + 1; q < n; ++q) {
       const prepared_vector& vq = table.v[q];
-      if (host.pair_step()) return;
-      host.inner_steps(static_cast<long long>(n));
-      const system_set wanted = host.wanted_systems();
+      if (host.pair_step(static_cast<long long>(n))) return;
+      const system_set wanted = wanted_now;
       while (next_equal != equal_to_p.end() && *next_equal < q) ++next_equal;
       const bool equal_pq = next_equal != equal_to_p.end() && *next_equal == q;
 

@@ -38,14 +38,15 @@ class search_host {
   virtual ~search_host() = default;
   // A candidate that passed every test but the choice of target systems. True stops the search.
   virtual bool add_found(const found_cell& cell) = 0;
-  // Once per pair of vectors, before the third is tried. True stops the search.
-  virtual bool pair_step() = 0;
+  // Once per pair of vectors, before the third is tried: the window may handle events, then the
+  // pair's `visits` of the third vector (N, skipped ones included) are counted. True stops the
+  // search before they are. One call, as the pair's steps cost more than most pairs' tests.
+  virtual bool pair_step(long long visits) = 0;
   // Every few milliseconds of work while the partner lists are made. True stops the search.
   virtual bool preparation_step() = 0;
-  // Counts visits of the third vector, skipped visits included: N per pair in all.
-  virtual void inner_steps(long long count) = 0;
-  // The systems that may be kept. They can change only inside pair_step.
-  virtual mathhkl::system_set wanted_systems() = 0;
+  // The systems that may be kept, read through this reference after every pair_step: nothing
+  // else changes them.
+  virtual const mathhkl::system_set& wanted_systems() = 0;
 };
 
 struct search_conditions {
