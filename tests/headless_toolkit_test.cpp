@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/error.hpp"
 
 namespace toolkit {
@@ -71,6 +73,25 @@ TEST(HeadlessToolkit, ListsPumpAndMissingLines) {
   tk.on_pump(3, [&] { ran_at = tk.pump_count(); });
   for (int i = 0; i < 5; ++i) tk.pump_messages();
   EXPECT_EQ(ran_at, 3);
+}
+
+// Pumps without a scripted action are left out of the backend; they still count, and an action
+// scheduled among them, or from another action, runs at its own pump.
+TEST(HeadlessToolkit, ActionsRunAtTheirPumpAmongQuietOnes) {
+  headless_toolkit tk;
+  std::vector<int> ran_at;
+  auto note = [&] { ran_at.push_back(tk.pump_count()); };
+  for (int i = 0; i < 4; ++i) EXPECT_FALSE(tk.pump_messages());
+  tk.on_pump(7, [&] {
+    note();
+    tk.on_pump(9, note);
+  });
+  tk.on_pump(2, note);  // already past: never runs
+  int handled = 0;
+  for (int i = 0; i < 8; ++i) handled += tk.pump_messages() ? 1 : 0;
+  EXPECT_EQ(ran_at, (std::vector<int>{7, 9}));
+  EXPECT_EQ(handled, 2);
+  EXPECT_EQ(tk.pump_count(), 12);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // desktop, give the activation back to the main window.
 #include "toolkit/headless_toolkit.hpp"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/error.hpp"
@@ -137,18 +138,31 @@ void headless_toolkit::set_cursor(cursor shape) {
   cursor_ = shape;
 }
 
-bool headless_toolkit::pump_messages() {
-  ++pumps_;
+void headless_toolkit::on_pump(int n, std::function<void()> action) {
+  pump_actions_.emplace(n, std::move(action));
+  declare_quiet_pumps();
+}
+
+void headless_toolkit::declare_quiet_pumps() {
   // Nothing else changes the controls: a pump without a scripted action handles nothing.
-  if (pump_actions_.empty() || pump_actions_.begin()->first > pumps_) return false;
-  pump_actions_.erase(pump_actions_.begin(), pump_actions_.lower_bound(pumps_));
-  auto [first, last] = pump_actions_.equal_range(pumps_);
-  if (first == last) return false;
+  constexpr long long kUnscripted = 1LL << 40;
+  const long long done = pumps_ - quiet_pumps();
+  const long long quiet =
+      pump_actions_.empty() ? kUnscripted : std::max(0LL, pump_actions_.begin()->first - done - 1);
+  set_quiet_pumps(quiet);
+  pumps_ = done + quiet;
+}
+
+bool headless_toolkit::pump_events() {
+  ++pumps_;
+  pump_actions_.erase(pump_actions_.begin(), pump_actions_.lower_bound(static_cast<int>(pumps_)));
+  auto [first, last] = pump_actions_.equal_range(static_cast<int>(pumps_));
   std::vector<std::function<void()>> due;
   for (auto it = first; it != last; ++it) due.push_back(it->second);
   pump_actions_.erase(first, last);
   for (auto& action : due) action();
-  return true;
+  declare_quiet_pumps();
+  return !due.empty();
 }
 
 void headless_toolkit::beep() {

@@ -44,7 +44,6 @@ class headless_toolkit : public toolkit {
   void show_window(control window) override;
   void close_window(control window) override;
   void set_cursor(cursor shape) override;
-  bool pump_messages() override;
   void beep() override;
   void error_box(std::string_view message) override;
   answer confirmation_box(std::string_view message) override;
@@ -60,7 +59,7 @@ class headless_toolkit : public toolkit {
   // Every program launched from now on fails, and reports it at once.
   void fail_launches() { launches_fail_ = true; }
   // Runs `action` at the n-th message pump (counted from 1 since construction).
-  void on_pump(int n, std::function<void()> action) { pump_actions_.emplace(n, std::move(action)); }
+  void on_pump(int n, std::function<void()> action);
 
   // --- the user ---
   void activate();        // the window becomes active (start, return to it)
@@ -77,10 +76,13 @@ class headless_toolkit : public toolkit {
   int position(control bar) const { return state(bar).position; }
   cursor current_cursor() const { return cursor_; }
   std::optional<control> focused() const { return focused_; }
-  int pump_count() const { return pumps_; }
+  int pump_count() const { return static_cast<int>(pumps_ - quiet_pumps()); }
   bool closed() const { return closed_; }
   // The boxes shown, in order: "error_box TEXT", "information_box TEXT", ...
   std::vector<std::string> messages() const;
+
+ protected:
+  bool pump_events() override;
 
  private:
   struct control_state {
@@ -98,6 +100,8 @@ class headless_toolkit : public toolkit {
   void record(std::string entry) { calls_.push_back(std::move(entry)); }
   void deliver(control c, event e);
   void after_modal();
+  // Every pump before the next scripted action is quiet.
+  void declare_quiet_pumps();
   template <typename T>
   T take(std::deque<T>& queue, std::string_view what);
 
@@ -110,7 +114,7 @@ class headless_toolkit : public toolkit {
   std::multimap<int, std::function<void()>> pump_actions_;
   std::vector<std::string> calls_;
   cursor cursor_ = cursor::normal;
-  int pumps_ = 0;
+  long long pumps_ = 0;  // the quiet pumps declared are counted in advance
   bool closed_ = false;
   bool launches_fail_ = false;
 };

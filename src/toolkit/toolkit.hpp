@@ -60,8 +60,16 @@ class toolkit {
 
   // Services.
   virtual void set_cursor(cursor shape) = 0;
-  // True when pending events were handled: any control may have changed since.
-  virtual bool pump_messages() = 0;
+  // True when pending events were handled: any control may have changed since. The search
+  // calls it once per pair of vectors, more often than a virtual call is cheap, so the calls
+  // that the backend has declared quiet (sure to handle nothing) only count down here.
+  bool pump_messages() {
+    if (quiet_pumps_ > 0) {
+      --quiet_pumps_;
+      return false;
+    }
+    return pump_events();
+  }
   virtual void beep() = 0;
   virtual void error_box(std::string_view message) = 0;
   virtual answer confirmation_box(std::string_view message) = 0;  // Yes, No, Cancel
@@ -73,6 +81,15 @@ class toolkit {
   // when the program cannot be started or ends with a failure status.
   virtual void launch(const std::string& program, const std::vector<std::string>& arguments,
                       std::function<void()> failed) = 0;
+
+ protected:
+  // A pump that is not quiet; it may declare the next calls quiet.
+  virtual bool pump_events() = 0;
+  long long quiet_pumps() const { return quiet_pumps_; }
+  void set_quiet_pumps(long long count) { quiet_pumps_ = count; }
+
+ private:
+  long long quiet_pumps_ = 0;
 };
 
 }  // namespace toolkit

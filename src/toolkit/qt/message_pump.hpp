@@ -1,8 +1,8 @@
 // Pending events processed from inside a long handler. A pass over the event queue costs far
 // more than the search's step between two calls, and so would reading an exact clock at every
 // call; so the coarse monotonic clock (a few nanoseconds to read, ticking every few
-// milliseconds) is read every kCallsPerReading calls, and a pass is made once kSpacing has
-// gone by since the last one.
+// milliseconds) is read once every kCallsPerReading calls (the toolkit leaves the others out),
+// and a pass is made once kSpacing has gone by since the last one.
 #pragma once
 
 #include <time.h>
@@ -17,10 +17,8 @@ class message_pump {
   static constexpr std::chrono::nanoseconds kSpacing = std::chrono::milliseconds(8);
   static constexpr int kCallsPerReading = 16;
 
-  // True when a pass was made.
+  // True when a pass was made; the first call of all makes one.
   bool pump() {
-    if (--calls_left_ > 0) return false;
-    calls_left_ = kCallsPerReading;
     if (coarse_now() - last_pass_ < kSpacing) return false;
     QCoreApplication::processEvents();
     last_pass_ = coarse_now();
@@ -34,7 +32,6 @@ class message_pump {
     return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
   }
 
-  int calls_left_ = 1;  // the first call of all makes a pass
   std::chrono::nanoseconds last_pass_ = coarse_now() - kSpacing;
 };
 

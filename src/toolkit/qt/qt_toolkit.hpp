@@ -54,7 +54,6 @@ class qt_toolkit final : public toolkit {
   void show_window(control window) override;
   void close_window(control window) override;
   void set_cursor(cursor shape) override;
-  bool pump_messages() override { return pump_.pump(); }
   void beep() override;
   void error_box(std::string_view message) override;
   answer confirmation_box(std::string_view message) override;
@@ -63,6 +62,13 @@ class qt_toolkit final : public toolkit {
   std::optional<std::string> save_dialog(control dialog) override;
   void launch(const std::string& program, const std::vector<std::string>& arguments,
               std::function<void()> failed) override;
+
+ protected:
+  // The clock is read once every kCallsPerReading calls.
+  bool pump_events() override {
+    set_quiet_pumps(message_pump::kCallsPerReading - 1);
+    return pump_.pump();
+  }
 
  private:
   QWidget* window_of(control c) const;
