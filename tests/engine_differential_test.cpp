@@ -31,6 +31,9 @@ struct differential_case {
   // What the cell was built to give: each of these must be found, so that a search that finds
   // nothing in both engines cannot pass. Empty where finding nothing is the point.
   system_set built_to_find{};
+  // The wanted systems become `later_wanted` at this pair's step (from 1; 0 for never).
+  long long change_at_pair = 0;
+  system_set later_wanted{};
 };
 
 std::string system_codes(system_set systems) {
@@ -70,6 +73,8 @@ engine_run run_engine(engine search, const differential_case& c) {
       {state.tol_param, state.tol_angle}, c.max_ratio, vo, state.system_code == "HEXA"};
   const auto table = build_vector_table(c.max_vector, state.axes_matrix);
   engine_run run{search_recorder(c.wanted), {}};
+  run.host.change_at_pair = c.change_at_pair;
+  run.host.later_systems = c.later_wanted;
   try {
     search(table, state.axes_matrix, conditions, run.host);
   } catch (const platform::error& e) {
@@ -286,6 +291,38 @@ TEST(EngineDifferential, RandomCells) {
   }
   EXPECT_GE(cases + static_cast<int>(edge_cases().size()), 300);
   EXPECT_EQ(found, kAll) << "every system must be found somewhere";
+}
+
+// The targets changed in the middle of a search, around pairs inside the rows of pairs that
+// need no work under the old targets, and at the very pairs where the new targets find a cell:
+// the pairs from the change on, that one included, are tried for the new targets.
+TEST(EngineDifferential, TargetsChangedDuringTheSearch) {
+  const mathhkl::cell_params face_centred{2.8284L, 2.8284L, 2.8284L, 60, 60, 60};
+  const system_set cubic{S::cubic}, hexagonal{S::hexagonal};
+  struct change {
+    long long at_pair;  // 62 vectors: 1891 pairs
+    system_set before, after;
+  };
+  std::vector<change> changes;
+  const change spread[] = {{2, cubic, kAll},        {300, cubic, kAll},      {900, kAll, cubic},
+                           {900, cubic, hexagonal}, {1500, hexagonal, kAll}, {1700, {}, kAll}};
+  for (const change& ch : spread)
+    for (const long long next_to : {-1, 0, 1})
+      changes.push_back({ch.at_pair + next_to, ch.before, ch.after});
+  const std::vector<long long> kept_at =
+      run_engine(run_reference_search, {face_centred, 2, 0.005L, 0.3L, 10, kAll})
+          .host.found_at_pair;
+  ASSERT_GE(kept_at.size(), 3u);
+  for (const long long at : {kept_at.front(), kept_at[kept_at.size() / 2], kept_at.back()})
+    changes.push_back({at, cubic, kAll});
+  for (const change& ch : changes) {
+    differential_case c{face_centred, 2, 0.005L, 0.3L, 10, ch.before, {}, ch.at_pair, ch.after};
+    SCOPED_TRACE("change at pair " + std::to_string(ch.at_pair) + " to " + system_codes(ch.after));
+    const engine_run changed = expect_same_run(c).reference;
+    c.change_at_pair = 0;
+    const engine_run unchanged = run_engine(run_reference_search, c);
+    EXPECT_NE(changed.host.lines, unchanged.host.lines) << "the change has no effect";
+  }
 }
 
 // A cell whose angle beyond 180 degrees still closes: flat triples make the volume factor

@@ -20,7 +20,7 @@ void run_reference_search(const std::vector<lattice_vector>& vectors, const matr
       const int odd_pq = odd_p + odd_indices(vectors[q]);
       set_row(t, 1, vectors[q]);
       const real48 cos_gamma = test.pair_cosine(p, q);
-      if (host.pair_step(static_cast<long long>(n))) return;
+      if (host.pair_steps(1, static_cast<long long>(n)) < 0) return;
       for (size_t r = 0; r < n; ++r) {
         if (r <= p || r <= q) continue;
         if (odd_pq + odd_indices(vectors[r]) == 0) continue;

@@ -154,6 +154,36 @@ TEST_F(RunControl, AnsweringNoGoesOnWithTheSameConditions) {
   EXPECT_EQ(form.shared().tol_param, mathhkl::real48(0.01L)) << "init waits for the search";
 }
 
+// A target checked during a search counts from the pair whose pump handled the click: that
+// pair's own cells are found, although the old targets wanted nothing of it.
+TEST_F(RunControl, ATargetCheckedDuringTheSearchCountsFromThatPair) {
+  enter_cell(crystal_system::rhombohedral, {"2.8284", "2.8284", "2.8284", "60", "60", "60"});
+  tk.type(control::Edit9, "2");
+  // Every target: the first pair that keeps cells, and their lines.
+  int first_found_pair = 0;
+  std::vector<std::string> first_lines;
+  const int start = tk.pump_count();
+  for (int pair = 1; pair <= 62 * 61 / 2; ++pair) {
+    tk.on_pump(start + pair, [&, pair] {
+      if (first_found_pair == 0 && form.found_count() > 0) {
+        first_found_pair = pair - 1;
+        first_lines = found();
+      }
+    });
+  }
+  run();
+  ASSERT_GT(first_found_pair, 0);
+  // "Cubic" alone, "All" checked at that pair, the search stopped at the next.
+  check_target(crystal_system::cubic);
+  const int again = tk.pump_count();
+  tk.on_pump(again + first_found_pair, [&] { tk.toggle_check(control::CheckListBox1, 0); });
+  tk.on_pump(again + first_found_pair + 1, [&] { tk.click(control::SpeedButton1); });
+  tk.queue_answer(toolkit::answer::yes);
+  run();
+  first_lines.emplace_back(kStoppedByUser);
+  EXPECT_EQ(found(), first_lines);
+}
+
 TEST_F(RunControl, TooManyCellsStopsAtTheFiveHundredth) {
   enter_cell(crystal_system::cubic, {"4", "4", "4", "90", "90", "90"});
   run();

@@ -1,5 +1,6 @@
 // A search host for tests and benchmarks: keeps the wanted cells as found-cell lines, counts
-// pairs and steps, never stops unless told to.
+// pairs and steps, never stops unless told to, and can change the wanted systems at one pair's
+// step as the window's check list can.
 #pragma once
 
 #include <string>
@@ -17,20 +18,29 @@ struct search_recorder : search_host {
     if (!wanted.contains(cell.system)) return false;
     cells.push_back(cell);
     lines.push_back(raw_found_line(cell));
+    found_at_pair.push_back(pairs);
     return static_cast<int>(cells.size()) == stop_after;
   }
-  bool pair_step(long long visits) override {
-    ++pairs;
-    steps += visits;
-    return false;
+  long long pair_steps(long long count, long long visits) override {
+    long long taken = count;
+    if (change_at_pair > pairs && change_at_pair <= pairs + count) {
+      taken = change_at_pair - pairs;
+      wanted = later_systems;
+    }
+    pairs += taken;
+    steps += taken * visits;
+    return taken;
   }
   bool preparation_step() override { return false; }
   const mathhkl::system_set& wanted_systems() override { return wanted; }
 
   mathhkl::system_set wanted;
   int stop_after = -1;
+  long long change_at_pair = 0;  // counted from 1; 0 for never
+  mathhkl::system_set later_systems;
   std::vector<found_cell> cells;
   std::vector<std::string> lines;
+  std::vector<long long> found_at_pair;  // the pair, from 1, at which each cell was found
   long long pairs = 0;
   long long steps = 0;
 };

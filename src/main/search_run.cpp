@@ -1,6 +1,8 @@
 // The search's calls into the window, and its ending.
 #include "main/search_run.hpp"
 
+#include <algorithm>
+
 #include "main/result_lines.hpp"
 #include "main/show_error.hpp"
 
@@ -56,16 +58,36 @@ bool TForm1::run::preparation_step() {
   return ended_early_;
 }
 
-bool TForm1::run::pair_step(long long visits) {
-  if (tk_.pump_messages()) read_controls();
-  if (form_.stop_requested_) {
-    ended_early_ = true;
-    return true;
+long long TForm1::run::pair_steps(long long count, long long visits) {
+  long long taken = 0;
+  while (taken < count) {
+    // A step in full: the pump, the window closing, the abort question.
+    bool changed = tk_.pump_messages();
+    if (changed) read_controls();
+    if (form_.stop_requested_) {
+      ended_early_ = true;
+      return -1;
+    }
+    if (abort_pressed_) {
+      if (ask_abort()) return -1;
+      changed = true;
+    }
+    count_visits(visits);
+    ++taken;
+    if (changed) break;  // the targets may differ for the pairs that follow
+    // Then the steps whose pumps are quiet, short of the one that moves the bar: nothing else
+    // can change in them.
+    const long long before_bar_moves = (next_position_count_ - progress_count_ - 1) / visits;
+    const long long quiet = tk_.take_quiet_pumps(std::min(count - taken, before_bar_moves));
+    progress_count_ += quiet * visits;
+    taken += quiet;
   }
-  if (abort_pressed_ && ask_abort()) return true;
+  return taken;
+}
+
+void TForm1::run::count_visits(long long visits) {
   progress_count_ += visits;
   if (progress_count_ >= next_position_count_) show_progress();
-  return false;
 }
 
 bool TForm1::run::ask_abort() {

@@ -15,7 +15,7 @@ class TForm1::run : public search_host {
   run(TForm1& form, mathhkl::tolerances tol, size_t vector_count);
 
   bool add_found(const found_cell& cell) override;
-  bool pair_step(long long visits) override;
+  long long pair_steps(long long count, long long visits) override;
   bool preparation_step() override;
   const mathhkl::system_set& wanted_systems() override { return wanted_; }
 
@@ -31,7 +31,8 @@ class TForm1::run : public search_host {
   // nothing else changes them.
   void read_controls();
   bool ask_abort();
-  // The bar set from the steps counted, once they reach the next position.
+  // One pair's visits counted; the bar is set when its position changes.
+  void count_visits(long long visits);
   void show_progress();
   // The bar's position after `count` steps: 200 count / N^3, rounded half to even.
   int position_at(long long count) const;

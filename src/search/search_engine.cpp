@@ -236,6 +236,7 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
   const double flat_pair_product = kFlatTriple * static_cast<double>(vo) / table.longest / kSlack;
 
   const system_set& wanted_now = host.wanted_systems();
+  system_set wanted = wanted_now;
   const index_list kNone;
   index_list merged, flat_thirds, thirds_with_flat;
   matrix3 t{};
@@ -244,37 +245,50 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
     const prepared_vector& vp = table.v[p];
     set_row(t, 0, vectors[p]);
     const index_list& equal_to_p = table.equal_partners[p];
+    // Two walks along the partners of p, each with q rising: the look-ahead and the work.
+    auto ahead_equal = equal_to_p.begin();
     auto next_equal = equal_to_p.begin();
-    for (size_t q = p + 1; q < n; ++q) {
-      const prepared_vector& vq = table.v[q];
-      if (host.pair_step(static_cast<long long>(n))) return;
-      const system_set wanted = wanted_now;
-      while (next_equal != equal_to_p.end() && *next_equal < q) ++next_equal;
-      const bool equal_pq = next_equal != equal_to_p.end() && *next_equal == q;
-
-      // What the pair can still become, before any cosine.
+    size_t looked_ahead_to = p + 1;  // ahead_equal is past every partner below this
+    auto equal_at = [&](index_list::const_iterator& it, size_t q) {
+      while (it != equal_to_p.end() && *it < q) ++it;
+      return it != equal_to_p.end() && *it == q;
+    };
+    // What the pair can still become, before any cosine.
+    struct prospects {
+      bool may_right, may_hex, rhombohedral_path, flat_pair;
+      bool any() const { return may_right || may_hex || rhombohedral_path || flat_pair; }
+    };
+    auto prospects_of = [&](size_t q, bool equal_pq) {
       const bool edges_allowed = equal_pq || wanted.intersects(kUnequalEdgeSystems);
-      const bool may_right = edges_allowed && wanted.intersects(kRightAngleSystems);
-      const bool may_hex = edges_allowed && wanted.contains(crystal_system::hexagonal);
-      const bool rhombohedral_path = wanted.contains(crystal_system::rhombohedral) && equal_pq;
+      return prospects{edges_allowed && wanted.intersects(kRightAngleSystems),
+                       edges_allowed && wanted.contains(crystal_system::hexagonal),
+                       wanted.contains(crystal_system::rhombohedral) && equal_pq,
+                       vp.length * table.v[q].length > flat_pair_product};
+    };
+
+    // The pair's thirds tried; true when the host stopped the search.
+    auto work_on = [&](size_t q) {
+      const prepared_vector& vq = table.v[q];
+      const bool equal_pq = equal_at(next_equal, q);
+      const prospects can = prospects_of(q, equal_pq);
+      if (!can.any()) return false;
       const double pair_product = vp.length * vq.length;
-      const bool flat_pair = pair_product > flat_pair_product;
-      if (!may_right && !may_hex && !rhombohedral_path && !flat_pair) continue;
+      const bool flat_pair = can.flat_pair;
 
       // gamma: its exact stored value only matters when it may be right or 120 degrees.
       bool right_gamma = false;
       bool hex_gamma = false;
       bool have_cos_gamma = false;
       real48 cos_gamma;
-      if (may_right || may_hex) {
+      if (can.may_right || can.may_hex) {
         const double c = (vp.x * vq.x + vp.y * vq.y + vp.z * vq.z) / pair_product;
         if (std::fabs(c) <= right_bound || std::fabs(c + 0.5) <= right_bound) {
           cos_gamma = test.pair_cosine(p, q);
           have_cos_gamma = true;
           if (std::fabs(cos_gamma) < 1.0L) {
             const long double gamma = stored_angle(cos_gamma);
-            right_gamma = may_right && std::fabs(gamma - 90.0L) < tol.angle;
-            hex_gamma = may_hex && std::fabs(gamma - 120.0L) < tol.angle;
+            right_gamma = can.may_right && std::fabs(gamma - 90.0L) < tol.angle;
+            hex_gamma = can.may_hex && std::fabs(gamma - 120.0L) < tol.angle;
           }
         }
       }
@@ -285,10 +299,10 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
 
       const index_list* thirds = &kNone;
       if (right_path && !cubic_only) {
-        merge_into(table.right_partners[q], rhombohedral_path ? table.equal_partners[q] : kNone,
+        merge_into(table.right_partners[q], can.rhombohedral_path ? table.equal_partners[q] : kNone,
                    merged);
         thirds = &merged;
-      } else if (right_path || rhombohedral_path) {
+      } else if (right_path || can.rhombohedral_path) {
         thirds = &table.equal_partners[q];
       }
       if (flat_pair) {
@@ -298,7 +312,7 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
           thirds = &thirds_with_flat;
         }
       }
-      if (thirds->empty()) continue;
+      if (thirds->empty()) return false;
       set_row(t, 1, vectors[q]);
       if (!have_cos_gamma) cos_gamma = test.pair_cosine(p, q);
       // right_gamma is only known where a converted cell, which is hexagonal, may be kept.
@@ -318,7 +332,35 @@ void run_triple_search(const std::vector<lattice_vector>& vectors, const matrix3
           continue;
         }
         set_row(t, 2, vectors[r]);
-        if (test.test(p, q, r, t, cos_gamma, cell) && host.add_found(cell)) return;
+        if (test.test(p, q, r, t, cos_gamma, cell) && host.add_found(cell)) return true;
+      }
+      return false;
+    };
+
+    const long long visits = static_cast<long long>(n);
+    for (size_t q = p + 1; q < n;) {
+      // The pairs from q on that can become nothing under the targets as they stand.
+      if (q < looked_ahead_to)
+        ahead_equal = std::lower_bound(equal_to_p.begin(), equal_to_p.end(), q);
+      size_t quiet_end = q;
+      while (quiet_end < n && !prospects_of(quiet_end, equal_at(ahead_equal, quiet_end)).any())
+        ++quiet_end;
+      looked_ahead_to = quiet_end;
+      if (quiet_end == q) {
+        // Its step first: the targets it is worked on with are those after the step.
+        if (host.pair_steps(1, visits) < 0) return;
+        wanted = wanted_now;
+        if (work_on(q)) return;
+        ++q;
+        continue;
+      }
+      const long long taken = host.pair_steps(static_cast<long long>(quiet_end - q), visits);
+      if (taken < 0) return;
+      q += static_cast<size_t>(taken);
+      if (!(wanted_now == wanted)) {
+        // The targets changed in the last step taken: its pair is looked at again.
+        wanted = wanted_now;
+        if (work_on(q - 1)) return;
       }
     }
   }

@@ -38,14 +38,17 @@ class search_host {
   virtual ~search_host() = default;
   // A candidate that passed every test but the choice of target systems. True stops the search.
   virtual bool add_found(const found_cell& cell) = 0;
-  // Once per pair of vectors, before the third is tried: the window may handle events, then the
-  // pair's `visits` of the third vector (N, skipped ones included) are counted. True stops the
-  // search before they are. One call, as the pair's steps cost more than most pairs' tests.
-  virtual bool pair_step(long long visits) = 0;
+  // The steps of `count` pairs of vectors in a row, each before its third vector is tried: the
+  // window may handle events, then the pair's `visits` of the third vector (N, skipped ones
+  // included) are counted. The engine asks for a row of pairs that need no other work, since a
+  // call per pair costs more than most pairs' tests. The host may end the row after a step in
+  // which the wanted systems may have changed. Returns the steps taken, or -1 when a step
+  // stopped the search (its visits are not counted).
+  virtual long long pair_steps(long long count, long long visits) = 0;
   // Every few milliseconds of work while the partner lists are made. True stops the search.
   virtual bool preparation_step() = 0;
-  // The systems that may be kept, read through this reference after every pair_step: nothing
-  // else changes them.
+  // The systems that may be kept, read through this reference after pair_steps: nothing else
+  // changes them.
   virtual const mathhkl::system_set& wanted_systems() = 0;
 };
 

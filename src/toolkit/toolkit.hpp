@@ -2,6 +2,7 @@
 // keeps the controls' state in memory, records the calls and lets a test play the user.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -69,6 +70,12 @@ class toolkit {
       return false;
     }
     return pump_events();
+  }
+  // Up to `most` of the pumps declared quiet, taken at once: the number taken.
+  long long take_quiet_pumps(long long most) {
+    const long long taken = std::min(most, quiet_pumps_);
+    quiet_pumps_ -= taken;
+    return taken;
   }
   virtual void beep() = 0;
   virtual void error_box(std::string_view message) = 0;
