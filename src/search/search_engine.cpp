@@ -7,7 +7,9 @@
 // - Every system but rhombohedral needs a right angle alpha between q and r, and a right or
 //   120-degree gamma between p and q; a rhombohedral cell needs three equal edges. So each q
 //   keeps the list of its right-angle partners r and of its equal-length partners r, made once.
-// - The target systems can change only while the window pumps messages, once per pair.
+// - The target systems can change only while the window pumps messages, once per pair. So the
+//   pairs that can become nothing under the targets as they stand take their steps in one call
+//   (a row), which the host ends after a step that may have changed the targets.
 // The volume factor t of a triple is (s)^2 with s = |det T| Vo / (lp lq lr) in exact
 // arithmetic. The stored components, lengths and cosines are each within 2^-40 of their
 // values, which moves s by less than 5e-12 and t by less than 3.5e-11 more. Triples whose s
