@@ -168,7 +168,7 @@ std::string format_fixed(long double x, int width, int decimals) {
 
   std::string text = negative ? "-" : "";
   text += integer_part;
-  if (decimals > 0) text += "." + kept.substr(kept.size() - decimals);
+  if (decimals > 0) text.append(".").append(kept, kept.size() - decimals);
   return pad_left(std::move(text), width);
 }
 
