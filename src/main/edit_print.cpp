@@ -3,8 +3,8 @@
 
 #include "main/form.hpp"
 #include "main/report.hpp"
-#include "mathhkl/file_io.hpp"
 #include "main/show_error.hpp"
+#include "mathhkl/file_io.hpp"
 #include "mathhkl/text_lines.hpp"
 
 namespace quarvel {
@@ -25,8 +25,7 @@ void TForm1::print_edit() {
   // where the report is.
   const std::string path = std::filesystem::absolute(kReportFile).string();
   tk_.launch("xdg-open", {kReportFile}, [this, path] {
-    show_error(
-        tk_, "The report could not be opened in a text editor. It is written in " + path);
+    show_error(tk_, "The report could not be opened in a text editor. It is written in " + path);
   });
 }
 

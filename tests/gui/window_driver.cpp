@@ -2,12 +2,12 @@
 // gives the focus before it acts, and leaving a field runs its check.
 #include "window_driver.hpp"
 
-#include "mathhkl/crystal_systems.hpp"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+
+#include "mathhkl/crystal_systems.hpp"
 
 namespace quarvel::gui {
 
