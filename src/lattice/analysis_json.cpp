@@ -38,7 +38,7 @@ void write_entry(json_writer& w, const lattice_entry& e) {
   w.key("change_of_basis").value(change_of_basis_text(e.matrix));
   w.key("inverse"), write_matrix(w, inv);
   w.key("inverse_change_of_basis").value(change_of_basis_text(inv));
-  w.key("determinant").value(fraction_text(det_num, det_den));
+  w.key("determinant").exact(static_cast<double>(det_num) / static_cast<double>(det_den));
   w.key("verdict").value(e.verdict());
   if (e.rhombohedral) {
     w.key("rhombohedral_cell"), write_cell(w, *e.rhombohedral);
