@@ -6,16 +6,10 @@ namespace lattice {
 
 namespace {
 
-// Right-aligned in `width`; a wider number still keeps one space before it.
-std::string pad(std::string text, std::size_t width) {
-  text.insert(0, text.size() < width ? width - text.size() : 1, ' ');
-  return text;
-}
-
 std::string cell_columns(const cell& c) {
   std::string text;
-  for (double x : {c.a, c.b, c.c}) text += pad(fixed(x, 4), 10);
-  for (double x : {c.alpha, c.beta, c.gamma}) text += pad(fixed(x, 3), 9);
+  for (double x : {c.a, c.b, c.c}) text += right_aligned(fixed(x, 4), 10);
+  for (double x : {c.alpha, c.beta, c.gamma}) text += right_aligned(fixed(x, 3), 9);
   return text;
 }
 
@@ -45,9 +39,9 @@ std::string analysis_text(const analysis& a, const basis_verdict* basis) {
     system.resize(13, ' ');
     std::string change = change_of_basis_text(e.matrix);
     if (change.size() < 22) change.resize(22, ' ');
-    out += pad(std::to_string(e.index), 5) + "  " + std::string(bravais_name(e.bravais)) + "  " +
-           system + pad(fixed(e.delta, 4), 11) + cell_columns(e.conventional) +
-           pad(fixed(e.volume_ratio, 3), 8) + "  " + change + " " + e.verdict() + "\n";
+    out += right_aligned(std::to_string(e.index), 5) + "  " + std::string(bravais_name(e.bravais)) +
+           "  " + system + right_aligned(fixed(e.delta, 4), 11) + cell_columns(e.conventional) +
+           right_aligned(fixed(e.volume_ratio, 3), 8) + "  " + change + " " + e.verdict() + "\n";
     out += "              ideal             " + cell_columns(e.ideal) + "\n";
     if (e.rhombohedral)
       out += "              rhombohedral axes " + cell_columns(*e.rhombohedral) + "\n";

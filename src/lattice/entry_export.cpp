@@ -8,12 +8,6 @@ namespace lattice {
 
 namespace {
 
-std::string cell_text(const cell& c) {
-  std::string text;
-  for (int k = 0; k < 6; ++k) text += (k ? " " : "") + fixed(c.parameters()[k], k < 3 ? 4 : 3);
-  return text;
-}
-
 std::string csv_field(const std::string& text) {
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
   std::string quoted = "\"";

@@ -2,6 +2,7 @@
 // length, then the angles and the determinant sort out the triples.
 #include "lattice/lattice_match.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -28,17 +29,16 @@ std::vector<short_vector> short_vectors(const dmat3& g) {
       for (int k = -kLargestEntry; k <= kLargestEntry; ++k) {
         ivec3 v{i, j, k};
         if (is_zero(v)) continue;
-        dvec3 x{double(i), double(j), double(k)};
-        dvec3 gv = apply(g, x);
+        dvec3 x = to_real(v);
+        dvec3 gv = lattice::apply(g, x);
         out.push_back({v, gv, std::sqrt(dot(x, gv))});
       }
   return out;
 }
 
 double angle_between(const short_vector& x, const short_vector& y) {
-  dvec3 yv{double(y.v[0]), double(y.v[1]), double(y.v[2])};
-  double cosine = dot(x.gv, yv) / (x.length * y.length);
-  return std::acos(std::max(-1.0, std::min(1.0, cosine))) * kDegree;
+  double cosine = dot(x.gv, to_real(y.v)) / (x.length * y.length);
+  return std::acos(std::clamp(cosine, -1.0, 1.0)) * kDegree;
 }
 
 }  // namespace

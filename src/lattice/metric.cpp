@@ -60,7 +60,7 @@ dmat3 transformed(const dmat3& g, const imat3& m) {
 }
 
 double length_sq(const dmat3& g, const ivec3& v) {
-  dvec3 x{double(v[0]), double(v[1]), double(v[2])};
+  dvec3 x = to_real(v);
   return dot(x, lattice::apply(g, x));
 }
 

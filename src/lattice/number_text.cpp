@@ -31,6 +31,20 @@ std::string compact(double x) {
   return text == "-0" ? "0" : text;
 }
 
+std::string right_aligned(std::string text, std::size_t width) {
+  text.insert(0, text.size() < width ? width - text.size() : 1, ' ');
+  return text;
+}
+
+std::string cell_text(const cell& c) {
+  std::string text;
+  for (int k = 0; k < 6; ++k) {
+    if (k) text += ' ';
+    text += fixed(c.parameters()[k], k < 3 ? 4 : 3);
+  }
+  return text;
+}
+
 std::optional<double> parse_number(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   double value = 0;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "lattice/types.hpp"
+
 namespace lattice {
 
 // Fixed-point with `decimals` digits, "." always the decimal point; -0 printed as 0.
@@ -13,6 +15,10 @@ std::string fixed(double x, int decimals);
 std::string compact(double x);
 // The shortest text that reads back as exactly x (matrix entries such as 1/3).
 std::string shortest(double x);
+// Right-aligned in `width`; a wider text still keeps one space before it.
+std::string right_aligned(std::string text, std::size_t width);
+// The six parameters separated by blanks: lengths with 4 decimals, angles with 3.
+std::string cell_text(const cell& c);
 // A whole number or a decimal in the C syntax (exponent allowed); nothing for anything else,
 // including nan and inf and trailing characters.
 std::optional<double> parse_number(std::string_view text);

@@ -64,9 +64,7 @@ ivec3 unit_completion(const ivec3& h) {
 
 std::array<ivec3, 2> gauss_reduced(std::array<ivec3, 2> basis, const dmat3& g) {
   auto inner = [&](const ivec3& u, const ivec3& v) {
-    dvec3 x{double(u[0]), double(u[1]), double(u[2])};
-    dvec3 y{double(v[0]), double(v[1]), double(v[2])};
-    return dot(x, lattice::apply(g, y));
+    return dot(to_real(u), lattice::apply(g, to_real(v)));
   };
   ivec3& p = basis[0];
   ivec3& q = basis[1];

@@ -31,14 +31,10 @@ std::string relation_text(const group_member& m) {
   return text;
 }
 
-std::string padded(std::string text, size_t width) {
-  if (text.size() < width) text.insert(0, width - text.size(), ' ');
-  return text;
-}
-
-std::string cell_text(const cell& c) {
+// The cell in columns 10 wide.
+std::string cell_columns(const cell& c) {
   std::string text;
-  for (int k = 0; k < 6; ++k) text += padded(fixed(c.parameters()[k], k < 3 ? 4 : 3), 10);
+  for (int k = 0; k < 6; ++k) text += right_aligned(fixed(c.parameters()[k], k < 3 ? 4 : 3), 10);
   return text;
 }
 
@@ -85,13 +81,14 @@ std::string comparison_text(const solution_comparison& c) {
   std::string out =
       "Solution Type  Delta(deg)         a         b         c     alpha      beta     gamma\n";
   for (const solution_type& s : c.solutions)
-    out += padded(std::to_string(s.number), 8) + padded(std::string(bravais_name(s.bravais)), 5) +
-           padded(fixed(s.delta, 4), 12) + cell_text(s.input) + "\n";
+    out += right_aligned(std::to_string(s.number), 8) +
+           right_aligned(std::string(bravais_name(s.bravais)), 5) +
+           right_aligned(fixed(s.delta, 4), 12) + cell_columns(s.input) + "\n";
   for (size_t i = 0; i < c.groups.size(); ++i) {
     const solution_group& g = c.groups[i];
     out += "\nGroup " + std::to_string(i + 1) + ": solution " + std::to_string(g.head) + "\n";
     for (const group_member& m : g.members)
-      out += padded(std::to_string(m.number), 8) + "  " + relation_text(m) + ": " +
+      out += right_aligned(std::to_string(m.number), 8) + "  " + relation_text(m) + ": " +
              change_of_basis_text(m.matrix) + "\n";
   }
   if (!c.unusable.empty()) out += "\nNot compared\n";

@@ -177,11 +177,9 @@ void lattice_window::follow(bool force) {
     ladder_->set_entries({}, delta);
     return;
   }
-  QString cell_text;
-  for (size_t k = 0; k < 6; ++k)
-    cell_text +=
-        QString::fromStdString(lattice::fixed(start->cell.parameters()[k], k < 3 ? 4 : 3)) + " ";
-  caption_->setText(QStringLiteral("Cell (%1): %2").arg(start->source, cell_text.trimmed()));
+  caption_->setText(
+      QStringLiteral("Cell (%1): %2")
+          .arg(start->source, QString::fromStdString(lattice::cell_text(start->cell))));
   try {
     const lattice::analysis a = lattice::analyse(start->cell, {lattice::centring::P, delta, index});
     model_->set_entries(a.lattices);

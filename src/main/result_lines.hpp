@@ -18,14 +18,14 @@ inline constexpr std::string_view kFoundHeading =
 static_assert(kInitialHeading.size() == 53 && kFoundHeading.size() == 118);
 
 inline constexpr std::string_view kNoOtherCell = "No other cell";
-
-// Numbers below are written WIDTH:DECIMALS, as format_fixed lays them out: right-aligned in
-// WIDTH characters with DECIMALS digits after the point (7:3 is "  4.000").
 inline constexpr std::string_view kStoppedByUser = "Stopped by the user";
 inline constexpr std::string_view kTooManyFoundCells = "Too many found cells!!";
 
 // The status line under a full list: how many cells it kept and which conditions let fewer in.
 std::string list_full_status(int kept, std::string_view max_ratio, std::string_view max_vector);
+
+// Numbers below are written WIDTH:DECIMALS, as format_fixed lays them out: right-aligned in
+// WIDTH characters with DECIMALS digits after the point (7:3 is "  4.000").
 
 // Code, a b c at 7:3, angles at 7:2, Vo at 9:1 below 10000 else 9:0.
 std::string initial_cell_line(std::string_view system_code, const mathhkl::cell_params& cell,
