@@ -1,7 +1,10 @@
 // The report's lines read back by their layout, so that the JSON holds what the report shows.
 #include "search_json.hpp"
 
+#include <cmath>
+
 #include "lattice/json_writer.hpp"
+#include "lattice/metric.hpp"
 #include "main/found_cell_lattice.hpp"
 
 namespace quarvel::cli {
@@ -11,17 +14,26 @@ namespace {
 constexpr size_t kInitialLine = 2;     // after "Initial cell" and the heading
 constexpr size_t kFirstFoundLine = 6;  // after the initial cell, a blank, the caption, the heading
 
-void write_found(lattice::json_writer& w, const found_line_fields& f, const lattice::cell& start) {
+// The found cell at full precision: the starting cell carried through the line's exact matrix
+// (the line itself rounds the cell to three decimals).
+void write_found_cell(lattice::json_writer& w, const found_line_fields& f,
+                      const lattice::cell& start) {
+  const lattice::rational_matrix m = found_cell_matrix(f);
+  const auto [det_num, det_den] = lattice::determinant(m);
+  const double ratio = std::abs(static_cast<double>(det_num) / static_cast<double>(det_den));
+  const lattice::dmat3 g = lattice::metric_of(start);
+  w.key("cell").cell(lattice::cell_of(lattice::transformed(g, m.to_real())));
+  w.key("volume").value(ratio * lattice::volume_of(g));
+  w.key("ratio").value(ratio);
+  w.key("matrix").matrix(m);
+}
+
+void write_found(lattice::json_writer& w, const std::string& line, const found_line_fields& f,
+                 const lattice::cell& start) {
   w.begin_object();
   if (f.number > 0) w.key("number").value(f.number);
   w.key("system").value(f.code);
-  w.key("cell").numbers({f.cell.begin(), f.cell.end()});
-  w.key("volume").value(f.volume);
-  w.key("ratio").value(f.ratio);
-  w.key("matrix").begin_array();
-  for (int i = 0; i < 3; ++i)
-    w.numbers({f.matrix[3 * i], f.matrix[3 * i + 1], f.matrix[3 * i + 2]});
-  w.end_array();
+  w.key("line").value(line);
   w.key("cross_reference");
   if (f.cross_reference > 0) {
     w.value(f.cross_reference);
@@ -29,11 +41,11 @@ void write_found(lattice::json_writer& w, const found_line_fields& f, const latt
     w.null();
   }
   try {
+    write_found_cell(w, f, start);
     const found_cell_lattice e = explain_found_cell(f, start, lattice::kDefaultDeltaLimit);
     w.key("bravais").value(lattice::bravais_name(e.bravais));
     w.key("delta").value(e.delta);
-    w.key("index").value(e.index);
-    w.key("verdict").value(e.verdict());
+    w.relation(e.relation);
     w.key("change_of_basis").value(lattice::change_of_basis_text(e.matrix));
   } catch (const lattice::lattice_error& error) {
     w.key("lattice_error").value(error.what());
@@ -48,7 +60,8 @@ void write_search(lattice::json_writer& w, const search_record& s) {
     if (std::optional<initial_line_fields> i = read_initial_line(s.report[kInitialLine])) {
       w.key("initial").begin_object();
       w.key("system").value(i->code);
-      w.key("cell").numbers({i->cell.begin(), i->cell.end()});
+      w.key("line").value(s.report[kInitialLine]);
+      w.key("cell").cell(s.start);
       w.key("volume").value(i->volume);
       w.end_object();
     }
@@ -57,7 +70,7 @@ void write_search(lattice::json_writer& w, const search_record& s) {
   w.key("cells").begin_array();
   for (size_t k = kFirstFoundLine; k < s.report.size(); ++k) {
     if (std::optional<found_line_fields> f = read_found_line(s.report[k])) {
-      write_found(w, *f, s.start);
+      write_found(w, s.report[k], *f, s.start);
     } else {
       endings.push_back(s.report[k]);
     }

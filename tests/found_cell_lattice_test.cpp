@@ -57,44 +57,62 @@ TEST(FoundCellLattice, VerdictsOnTheCubicLatticeAndAFractionalMatrix) {
   struct row {
     lattice::cell start;
     std::array<double, 9> matrix;
-    found_cell_kind kind;
+    const char* verdict;
     const char* bravais;
-    int index;
     const char* change_of_basis;
   };
   const lattice::cell cube{4, 4, 4, 90, 90, 90};
   const lattice::cell orthohexagonal{5, 8.6603, 7, 90, 90, 90};
   const row rows[] = {
-      {cube, {1, 0, 0, 0, 1, 0, 0, 0, 1}, found_cell_kind::other_setting, "cP", 1, "a,b,c"},
-      {cube, {1, 1, 0, 1, -1, 0, 0, 0, 1}, found_cell_kind::centred_cell, "tP", 2, "a+b,a-b,c"},
+      {cube, {1, 0, 0, 0, 1, 0, 0, 0, 1}, "same lattice", "cP", "a,b,c"},
+      {cube,
+       {1, 1, 0, 1, -1, 0, 0, 0, 1},
+       "same lattice, C-centred cell: no new reflections, only the centring's extinctions",
+       "cP",
+       "a+b,a-b,c"},
+      {cube,
+       {1, 0, 0, 0, 1, 0, 0, 0, 2},
+       "superlattice \u00d72: needs superstructure reflections",
+       "tP",
+       "a,b,2*c"},
+      // The hexagonal cell of the cube's body diagonal: cP is rhombohedral with alpha = 90.
       {cube,
        {1, 1, 0, 0, -1, 1, -1, 1, 1},
-       found_cell_kind::superlattice,
-       "hP",
-       3,
+       "same lattice, R-centred cell: no new reflections, only the centring's extinctions",
+       "cP",
        "a+b,-b+c,-a+b+c"},
+      // Three lattice points in the cell, but not those of R centring.
+      {cube,
+       {1, 0, 0, 0, 1, 0, 0, 0, 3},
+       "superlattice \u00d73: needs superstructure reflections",
+       "tP",
+       "a,b,3*c"},
+      // The hexagonal cell inside an orthohexagonal one holds its C translation.
       {orthohexagonal,
-       {1.5, -0.5, 0, 0, 1, 0, 0, 0, 1},
-       found_cell_kind::finer_lattice,
+       {0.5, 0.5, 0, -1, 0, 0, 0, 0, 1},
+       "the lattice of the starting cell read as C-centred: axes are fractions of the starting "
+       "axes",
        "hP",
-       1,
-       "3/2*a-1/2*b,b,c"},
+       "1/2*a+1/2*b,-a,c"},
+      {cube,
+       {0.5, 0, 0, 0, 1, 0, 0, 0, 1},
+       "sublattice \u00d72: axes are fractions of the starting axes, a finer lattice",
+       "tP",
+       "1/2*a,b,c"},
   };
   for (const row& r : rows) {
     found_line_fields f;
     f.matrix = r.matrix;
     const found_cell_lattice e = explain_found_cell(f, r.start, 3);
-    EXPECT_EQ(e.kind, r.kind) << r.change_of_basis;
+    EXPECT_EQ(e.verdict(), r.verdict) << r.change_of_basis;
     EXPECT_EQ(lattice::bravais_name(e.bravais), r.bravais) << r.change_of_basis;
-    EXPECT_EQ(e.index, r.index) << r.change_of_basis;
     EXPECT_EQ(lattice::change_of_basis_text(e.matrix), r.change_of_basis);
   }
   found_line_fields super;
   super.matrix = {1, 1, 0, 0, -1, 1, -1, 1, 1};
   EXPECT_EQ(explanation_text(explain_found_cell(super, cube, 3)),
-            "hP, \xce\xb4 0.00\xc2\xb0: superlattice \xc3\x97"
-            "3: needs superstructure reflections; "
-            "a+b,-b+c,-a+b+c");
+            "cP, \xce\xb4 0.00\xc2\xb0: same lattice, R-centred cell: no new reflections, "
+            "only the centring's extinctions; a+b,-b+c,-a+b+c");
 }
 
 // A cell whose symmetry maps the starting lattice onto itself describes that lattice with a
@@ -116,9 +134,9 @@ TEST(FoundCellLattice, CentredCellsNameTheStartingLatticesType) {
     found_line_fields f;
     f.matrix = r.matrix;
     const found_cell_lattice e = explain_found_cell(f, r.start, 3);
-    EXPECT_EQ(e.kind, found_cell_kind::centred_cell);
+    EXPECT_EQ(e.relation.kind, lattice::relation_kind::same_lattice);
     EXPECT_EQ(lattice::bravais_name(e.bravais), r.bravais);
-    EXPECT_EQ(e.index, r.index);
+    EXPECT_EQ(e.relation.index, r.index);
   }
 }
 

@@ -36,8 +36,8 @@ TEST(LatticeProgram, TheTableListsTheLatticeFirst) {
   ASSERT_GT(lines.size(), 6u);
   EXPECT_EQ(lines[0].rfind("Input cell", 0), 0u);
   EXPECT_EQ(lines[1].rfind("Reduced cell", 0), 0u);
-  EXPECT_EQ(lines[4].rfind("Index Type System", 0), 0u);
-  EXPECT_EQ(lines[5].rfind("    1  tP  tetragonal", 0), 0u) << lines[5];
+  EXPECT_EQ(lines[4].rfind("Index Type         System", 0), 0u);
+  EXPECT_EQ(lines[5].rfind("    1  tP           tetragonal", 0), 0u) << lines[5];
 }
 
 TEST(LatticeProgram, JsonIsExactlyOneValidObjectWithTheDocumentedKeys) {
@@ -67,11 +67,15 @@ TEST(LatticeProgram, BasisVerdictTellsASuperlatticeFromTheSameLattice) {
     const char* basis;
     const char* verdict;
   } rows[] = {
-      {"1 0 0; 0 1 0; 0 0 1", R"("index":1,"bravais":"tP","delta":0,"verdict":"same lattice")"},
-      // a-b, a+b, c of a cell with c = a·√2 is cubic within 0.0015°; the cube's three-folds
-      // do not map the tetragonal lattice onto itself.
+      {"1 0 0; 0 1 0; 0 0 1",
+       R"("bravais":"tP","delta":0,"index":1,"verdict":"same lattice","verdict_text":"same lattice","centring":null})"},
+      // a-b, a+b, c of a cell with c = a·√2 is nearly cubic, but holds the tP lattice's point
+      // (a+b)/2 at (1/2,1/2,0): its C-centred cell, no new reflection.
       {"1 -1 0; 1 1 0; 0 0 1",
-       R"("index":2,"bravais":"cP","delta":0.001476,"verdict":"superlattice")"},
+       R"("bravais":"tP","delta":0,"index":2,"verdict":"same lattice","verdict_text":"same lattice, C-centred cell","centring":"C"})"},
+      // Doubling c: every reflection with l odd is new.
+      {"1 0 0; 0 1 0; 0 0 2",
+       R"("bravais":"tP","delta":0,"index":2,"verdict":"superlattice","verdict_text":"superlattice ×2","centring":null})"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.basis);

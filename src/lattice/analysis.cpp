@@ -38,7 +38,7 @@ analysis analyse(const cell& input, const analysis_options& options) {
   result.reduced_matrix = reduced.basis;
   std::vector<imat3> rotations = lattice_rotation_group(reduced.metric, options.delta_limit);
   for (const metric_subgroup& s : metric_subgroups(reduced.metric, rotations))
-    result.lattices.push_back(entry_of(s, reduced, 1));
+    result.lattices.push_back(entry_of(s, reduced, identity3<imat3>(), 1));
   for (int index = 2; index <= options.max_index; ++index)
     for (lattice_entry& e : derivative_entries(reduced, rotations, index, options.delta_limit))
       result.lattices.push_back(std::move(e));
@@ -60,21 +60,18 @@ basis_verdict judge_basis(const cell& input, const analysis_options& options, co
     throw lattice_error("the basis vectors are not all vectors of the lattice");
   imat3 h;
   for (int i = 0; i < 9; ++i) h[i] = static_cast<int>(in_reduced.num[i]);
-  derivative_lattice d = derivative_lattice_of(reduced.metric, h, options.delta_limit);
   basis_verdict v;
   v.spanned = cell_of(transformed(g_input, rows));
   v.volume_ratio = std::abs(determinant(rows));
-  v.index = std::abs(determinant(h));
-  v.delta = d.holohedry.delta;  // the same two-fold axes, whichever lattice measures them
-  std::optional<std::vector<imat3>> on_input = rotations_in_parent(d);
-  v.same_lattice = on_input.has_value();
-  v.bravais = d.holohedry.setting.type;
-  // A centred cell of the input lattice: the type is the input lattice's under that symmetry
-  // (the C cell of an mC lattice is mC, not the mP of its primitive sub-lattice).
-  if (on_input)
-    if (auto setting =
-            conventional_setting_of(*on_input, averaged_metric(reduced.metric, *on_input)))
-      v.bravais = setting->type;
+  v.relation = relation_of(h);
+  // A cell of the input lattice names the input lattice's type; a superlattice its own.
+  const metric_subgroup named =
+      v.relation.kind == relation_kind::same_lattice
+          ? lattice_holohedry(reduced.metric,
+                              lattice_rotation_group(reduced.metric, options.delta_limit))
+          : derivative_lattice_of(reduced.metric, h, options.delta_limit).holohedry;
+  v.bravais = named.setting.type;
+  v.delta = named.delta;
   return v;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "lattice/cell_relation.hpp"
 #include "lattice/rational_matrix.hpp"
 #include "lattice/types.hpp"
 
@@ -25,19 +26,22 @@ struct analysis_options {
 struct lattice_entry {
   int index = 1;  // 1: the input lattice itself; N: a sub-lattice of index N
   bravais_type bravais = bravais_type::aP;
-  double delta = 0;                  // degrees
-  cell conventional;                 // carried from the input cell
-  cell ideal;                        // the same cell with the metric averaged over the symmetry
-  double length_deviation = 0;       // largest |conventional - ideal| of a, b, c, in Å
-  double angle_deviation = 0;        // the same of the angles, in degrees
-  double volume_ratio = 1;           // V(conventional) / V(input cell)
-  rational_matrix matrix;            // rows: the conventional axes in the input axes
-  std::optional<cell> rhombohedral;  // hR only: the primitive cell on rhombohedral axes
+  centring cell_centring = centring::P;  // of the conventional cell, in its own lattice
+  double delta = 0;                      // degrees
+  cell conventional;                     // carried from the input cell
+  cell ideal;                            // the same cell with the metric averaged over the symmetry
+  double length_deviation = 0;           // largest |conventional - ideal| of a, b, c, in Å
+  double angle_deviation = 0;            // the same of the angles, in degrees
+  double volume_ratio = 1;               // V(conventional) / V(input cell)
+  rational_matrix matrix;                // rows: the conventional axes in the input axes
+  std::optional<cell> rhombohedral;      // hR only: the primitive cell on rhombohedral axes
   std::optional<cell> rhombohedral_ideal;
-
-  bool superlattice() const { return index > 1; }
-  std::string verdict() const { return superlattice() ? "superlattice" : "same lattice"; }
+  cell_relation relation;  // of the conventional cell, read with its centring, to the input lattice
 };
+
+// The Bravais symbol, with the cell's centring beside it where it is not the symbol's own letter:
+// "mC", "mC (I cell)", "hR".
+std::string type_label(const lattice_entry& e);
 
 struct analysis {
   cell input;
@@ -57,11 +61,10 @@ analysis analyse(const cell& input, const analysis_options& options);
 struct basis_verdict {
   cell spanned;
   double volume_ratio = 1;  // |det|: V(spanned) / V(input cell)
-  int index = 1;            // of the spanned lattice in the input lattice
+  cell_relation relation;   // index: of the spanned lattice in the input lattice
+  // The input lattice's type for a cell of the same lattice, else the spanned lattice's own.
   bravais_type bravais = bravais_type::aP;
   double delta = 0;
-  bool same_lattice = true;  // its symmetry maps the input lattice onto itself
-  std::string verdict() const { return same_lattice ? "same lattice" : "superlattice"; }
 };
 
 basis_verdict judge_basis(const cell& input, const analysis_options& options, const imat3& rows);

@@ -6,43 +6,32 @@ namespace lattice {
 
 namespace {
 
-void write_cell(json_writer& w, const cell& c) {
-  auto p = c.parameters();
-  w.numbers({p.begin(), p.end()});
-}
-
-void write_matrix(json_writer& w, const rational_matrix& m) {
-  w.begin_array();
-  for (int i = 0; i < 3; ++i) {
-    w.begin_array();
-    for (int j = 0; j < 3; ++j) w.exact(m.at(3 * i + j));
-    w.end_array();
-  }
-  w.end_array();
-}
-
 void write_entry(json_writer& w, const lattice_entry& e) {
   rational_matrix inv = inverse(e.matrix);
   auto [det_num, det_den] = determinant(e.matrix);
   w.begin_object();
   w.key("index").value(e.index);
   w.key("bravais").value(bravais_name(e.bravais));
+  w.key("centring").value(centring_name(e.cell_centring));
   w.key("system").value(system_name(system_of(e.bravais)));
   w.key("delta").value(e.delta);
-  w.key("cell"), write_cell(w, e.conventional);
-  w.key("ideal_cell"), write_cell(w, e.ideal);
+  w.key("cell").cell(e.conventional);
+  w.key("ideal_cell").cell(e.ideal);
   w.key("length_deviation").value(e.length_deviation);
   w.key("angle_deviation").value(e.angle_deviation);
   w.key("volume_ratio").value(e.volume_ratio);
-  w.key("matrix"), write_matrix(w, e.matrix);
+  w.key("matrix").matrix(e.matrix);
   w.key("change_of_basis").value(change_of_basis_text(e.matrix));
-  w.key("inverse"), write_matrix(w, inv);
+  w.key("inverse").matrix(inv);
   w.key("inverse_change_of_basis").value(change_of_basis_text(inv));
-  w.key("determinant").exact(static_cast<double>(det_num) / static_cast<double>(det_den));
-  w.key("verdict").value(e.verdict());
+  w.key("determinant").value(static_cast<double>(det_num) / static_cast<double>(det_den));
+  w.key("verdict").value(e.relation.kind_name());
+  // In full: for a derivative lattice's cell the centring that makes it a cell of the input
+  // lattice, if any, is not the cell's own.
+  w.key("relation").begin_object().relation(e.relation).end_object();
   if (e.rhombohedral) {
-    w.key("rhombohedral_cell"), write_cell(w, *e.rhombohedral);
-    w.key("ideal_rhombohedral_cell"), write_cell(w, *e.rhombohedral_ideal);
+    w.key("rhombohedral_cell").cell(*e.rhombohedral);
+    w.key("ideal_rhombohedral_cell").cell(*e.rhombohedral_ideal);
   }
   w.end_object();
 }
@@ -53,13 +42,13 @@ std::string analysis_json(const analysis& a, const basis_verdict* basis) {
   json_writer w;
   w.begin_object();
   w.key("input").begin_object();
-  w.key("cell"), write_cell(w, a.input);
+  w.key("cell").cell(a.input);
   w.key("centring").value(centring_name(a.centring_type));
   w.key("volume").value(a.input_volume);
   w.end_object();
   w.key("reduced").begin_object();
-  w.key("cell"), write_cell(w, a.reduced);
-  w.key("matrix"), write_matrix(w, a.reduced_matrix);
+  w.key("cell").cell(a.reduced);
+  w.key("matrix").matrix(a.reduced_matrix);
   w.key("change_of_basis").value(change_of_basis_text(a.reduced_matrix));
   w.end_object();
   w.key("delta_limit").value(a.delta_limit);
@@ -68,12 +57,11 @@ std::string analysis_json(const analysis& a, const basis_verdict* basis) {
   w.end_array();
   if (basis) {
     w.key("basis").begin_object();
-    w.key("cell"), write_cell(w, basis->spanned);
+    w.key("cell").cell(basis->spanned);
     w.key("volume_ratio").value(basis->volume_ratio);
-    w.key("index").value(basis->index);
     w.key("bravais").value(bravais_name(basis->bravais));
     w.key("delta").value(basis->delta);
-    w.key("verdict").value(basis->verdict());
+    w.relation(basis->relation);
     w.end_object();
   }
   w.end_object();

@@ -1,4 +1,6 @@
 // The analysis as a table and as CSV rows.
+#include <algorithm>
+
 #include "lattice/analysis_output.hpp"
 #include "lattice/number_text.hpp"
 
@@ -32,16 +34,19 @@ std::string analysis_text(const analysis& a, const basis_verdict* basis) {
          change_of_basis_text(a.reduced_matrix) + "\n";
   out += "Delta limit   " + fixed(a.delta_limit, 3) + " deg\n\n";
   out +=
-      "Index Type System        Delta(deg)         a         b         c    alpha     beta    "
-      "gamma    V/Vo  Change of basis        Verdict\n";
+      "Index Type         System        Delta(deg)         a         b         c    alpha     beta"
+      "    gamma    V/Vo  Change of basis        Verdict\n";
   for (const lattice_entry& e : a.lattices) {
+    std::string type = type_label(e);
+    type.resize(std::max<std::size_t>(type.size(), 11), ' ');
     std::string system(system_name(system_of(e.bravais)));
     system.resize(13, ' ');
     std::string change = change_of_basis_text(e.matrix);
     if (change.size() < 22) change.resize(22, ' ');
-    out += right_aligned(std::to_string(e.index), 5) + "  " + std::string(bravais_name(e.bravais)) +
-           "  " + system + right_aligned(fixed(e.delta, 4), 11) + cell_columns(e.conventional) +
-           right_aligned(fixed(e.volume_ratio, 3), 8) + "  " + change + " " + e.verdict() + "\n";
+    out += right_aligned(std::to_string(e.index), 5) + "  " + type + "  " + system +
+           right_aligned(fixed(e.delta, 4), 11) + cell_columns(e.conventional) +
+           right_aligned(fixed(e.volume_ratio, 3), 8) + "  " + change + " " + e.relation.verdict() +
+           "\n";
     out += "              ideal             " + cell_columns(e.ideal) + "\n";
     if (e.rhombohedral)
       out += "              rhombohedral axes " + cell_columns(*e.rhombohedral) + "\n";
@@ -50,14 +55,14 @@ std::string analysis_text(const analysis& a, const basis_verdict* basis) {
     out += "\nBasis spans   " + cell_columns(basis->spanned) +
            "  V/Vo = " + fixed(basis->volume_ratio, 3) + "\n";
     out += "              " + std::string(bravais_name(basis->bravais)) + ", delta " +
-           fixed(basis->delta, 4) + " deg: " + basis->verdict() + "\n";
+           fixed(basis->delta, 4) + " deg: " + basis->relation.verdict() + "\n";
   }
   return out;
 }
 
 std::string csv_header() {
-  return "line,input_a,input_b,input_c,input_alpha,input_beta,input_gamma,centring,bravais,system,"
-         "delta,a,b,c,alpha,beta,gamma,volume_ratio,change_of_basis\n";
+  return "line,input_a,input_b,input_c,input_alpha,input_beta,input_gamma,centring,bravais,"
+         "cell_centring,system,delta,a,b,c,alpha,beta,gamma,volume_ratio,change_of_basis\n";
 }
 
 std::string csv_row(int line_number, const analysis& a) {
@@ -65,6 +70,7 @@ std::string csv_row(int line_number, const analysis& a) {
   return std::to_string(line_number) + cell_csv(a.input) + "," +
          std::string(centring_name(a.centring_type)) + "," +
          std::string(bravais_name(top.bravais)) + "," +
+         std::string(centring_name(top.cell_centring)) + "," +
          std::string(system_name(system_of(top.bravais))) + "," + compact(top.delta) +
          cell_csv(top.conventional) + "," + compact(top.volume_ratio) + ",\"" +
          change_of_basis_text(top.matrix) + "\"\n";

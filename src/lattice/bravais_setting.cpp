@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lattice/cell_relation.hpp"
 #include "lattice/metric.hpp"
 #include "lattice/monoclinic_setting.hpp"
 #include "lattice/plane_lattice.hpp"
@@ -37,23 +38,6 @@ imat3 right_handed(imat3 m) {
   return m;
 }
 
-// The fractional coordinates, modulo 1 and in twelfths, of the reduced basis vectors in the
-// conventional cell: the centring vectors.
-std::vector<ivec3> centring_twelfths(const imat3& basis) {
-  imat3 adj = adjugate(basis);
-  int det = determinant(basis);
-  std::vector<ivec3> found;
-  for (int j = 0; j < 3; ++j) {
-    ivec3 t;
-    for (int k = 0; k < 3; ++k) {
-      int twelfths = 12 * adj[3 * j + k] / det;
-      t[k] = ((twelfths % 12) + 12) % 12;
-    }
-    if (!is_zero(t) && std::find(found.begin(), found.end(), t) == found.end()) found.push_back(t);
-  }
-  return found;
-}
-
 imat3 permuted(const imat3& m, int first, int second, int third) {
   return right_handed(from_rows(row(m, first), row(m, second), row(m, third)));
 }
@@ -70,19 +54,22 @@ imat3 sorted_by_length(const imat3& m, const dmat3& g, bool keep_third) {
 conventional_setting orthorhombic(const std::vector<imat3>& rotations, const dmat3& g) {
   std::vector<ivec3> axes = distinct_axes(of_order(rotations, 2));
   imat3 basis = right_handed(from_rows(axes[0], axes[1], axes[2]));
-  switch (determinant(basis)) {
-    case 1:
+  switch (relation_of(basis).centred) {
+    case centring::P:
       return {bravais_type::oP, sorted_by_length(basis, g, false)};
-    case 4:
+    case centring::F:
       return {bravais_type::oF, sorted_by_length(basis, g, false)};
+    case centring::I:
+      return {bravais_type::oI, sorted_by_length(basis, g, false)};
+    case centring::A:  // bring the centred face to ab
+      basis = permuted(basis, 1, 2, 0);
+      break;
+    case centring::B:
+      basis = permuted(basis, 2, 0, 1);
+      break;
     default:
       break;
   }
-  ivec3 t = centring_twelfths(basis).front();
-  if (t == ivec3{6, 6, 6}) return {bravais_type::oI, sorted_by_length(basis, g, false)};
-  // A, B or C: bring the centred face to ab.
-  if (t[0] == 0) basis = permuted(basis, 1, 2, 0);
-  if (t[1] == 0) basis = permuted(basis, 2, 0, 1);
   return {bravais_type::oC, sorted_by_length(basis, g, true)};
 }
 
@@ -117,9 +104,9 @@ std::optional<conventional_setting> rhombohedral(const std::vector<imat3>& rotat
   if (std::abs(dot(rotation_axis(three), reciprocal_axis(three))) != 3)
     return std::nullopt;  // a trigonal group of a hexagonal lattice
   imat3 basis = hexagonal_axes(three, g);
-  // Obverse setting: centring at (2/3, 1/3, 1/3); the reverse one is turned by 180° about c.
-  std::vector<ivec3> t = centring_twelfths(basis);
-  if (std::find(t.begin(), t.end(), ivec3{8, 4, 4}) == t.end())
+  // Obverse setting: centring at (2/3, 1/3, 1/3) and (1/3, 2/3, 2/3); the reverse one is turned
+  // by 180° about c.
+  if (relation_of(basis).reverse)
     for (int j = 0; j < 6; ++j) basis[j] = -basis[j];
   return conventional_setting{bravais_type::hR, basis};
 }

@@ -46,16 +46,6 @@ derivative_lattice derivative_lattice_of(const dmat3& g, const imat3& h, double 
           lattice_holohedry(reduced.metric, rotations)};
 }
 
-std::optional<std::vector<imat3>> rotations_in_parent(const derivative_lattice& d) {
-  std::vector<imat3> result;
-  for (const imat3& w : d.holohedry.rotations) {
-    std::optional<imat3> p = in_parent_axes(w, d.in_parent);
-    if (!p) return std::nullopt;
-    result.push_back(*p);
-  }
-  return result;
-}
-
 bool symmetry_within_parent(const derivative_lattice& d) {
   return std::all_of(
       d.holohedry.rotations.begin(), d.holohedry.rotations.end(), [&](const imat3& w) {
@@ -75,7 +65,7 @@ std::vector<lattice_entry> derivative_entries(const reduced_basis& parent,
     // The sub-lattice's reduced axes in the input axes.
     reduced_basis in_input{d.reduced.metric,
                            multiply(rational_matrix::from_int(d.in_parent), parent.basis)};
-    entries.push_back(entry_of(d.holohedry, in_input, index));
+    entries.push_back(entry_of(d.holohedry, in_input, d.in_parent, index));
   }
   std::stable_sort(entries.begin(), entries.end(),
                    [](const lattice_entry& x, const lattice_entry& y) {

@@ -40,7 +40,7 @@ std::vector<std::string> entry_column_names() {
 
 std::vector<std::string> entry_columns(const lattice_entry& e) {
   return {std::to_string(e.index),
-          std::string(bravais_name(e.bravais)),
+          type_label(e),
           std::string(system_name(system_of(e.bravais))),
           fixed(e.delta, 4),
           cell_text(e.conventional),
@@ -48,7 +48,7 @@ std::vector<std::string> entry_columns(const lattice_entry& e) {
           fixed(e.length_deviation, 4) + " " + fixed(e.angle_deviation, 3),
           fixed(e.volume_ratio, 3),
           change_of_basis_text(e.matrix),
-          e.verdict()};
+          e.relation.verdict()};
 }
 
 std::string entries_csv(const std::vector<lattice_entry>& entries) {
@@ -69,7 +69,7 @@ std::string entry_cif(const lattice_entry& e, const cell& input) {
   std::string out = "data_lattice\n";
   out += "# The conventional cell of the input cell's lattice; its axes in the input axes:\n";
   out += "# " + change_of_basis_text(e.matrix) + " (index " + std::to_string(e.index) + ", " +
-         e.verdict() + ")\n";
+         e.relation.verdict() + ")\n";
   out += "# Input cell: " + cell_text(input) + "\n";
   const char* names[] = {"_cell_length_a",    "_cell_length_b",   "_cell_length_c",
                          "_cell_angle_alpha", "_cell_angle_beta", "_cell_angle_gamma"};
@@ -78,6 +78,7 @@ std::string entry_cif(const lattice_entry& e, const cell& input) {
   out += "_cell_volume " + fixed(volume, 3) + "\n";
   out += "_space_group.crystal_system " + std::string(system_name(system_of(e.bravais))) + "\n";
   out += "_space_group.bravais_type " + std::string(bravais_name(e.bravais)) + "\n";
+  out += "_space_group.centring_type " + std::string(centring_name(e.cell_centring)) + "\n";
   out += "_space_group_transform_Pp_abc '" + change_of_basis_text(e.matrix) + "'\n";
   return out;
 }

@@ -91,12 +91,6 @@ json_writer& json_writer::value(std::string_view text) {
 
 json_writer& json_writer::value(double number) {
   separate();
-  out_ += compact(number);
-  return *this;
-}
-
-json_writer& json_writer::exact(double number) {
-  separate();
   out_ += shortest(number);
   return *this;
 }
@@ -123,6 +117,32 @@ json_writer& json_writer::numbers(const std::vector<double>& list) {
   begin_array();
   for (double x : list) value(x);
   return end_array();
+}
+
+json_writer& json_writer::cell(const lattice::cell& c) {
+  auto p = c.parameters();
+  return numbers({p.begin(), p.end()});
+}
+
+json_writer& json_writer::matrix(const rational_matrix& m) {
+  begin_array();
+  for (int i = 0; i < 3; ++i) numbers({m.at(3 * i), m.at(3 * i + 1), m.at(3 * i + 2)});
+  return end_array();
+}
+
+json_writer& json_writer::relation(const cell_relation& r) {
+  key("index").value(r.index);
+  key("verdict").value(r.kind_name());
+  key("verdict_text").value(r.verdict());
+  key("centring");
+  if (auto letter = r.centring_letter()) {
+    value(*letter);
+  } else {
+    null();
+  }
+  if (r.centred == centring::R)
+    key("rhombohedral_setting").value(r.reverse ? "reverse" : "obverse");
+  return *this;
 }
 
 }  // namespace lattice

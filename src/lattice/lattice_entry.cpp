@@ -39,12 +39,15 @@ imat3 setting_nearest_input(const metric_subgroup& s, const rational_matrix& lat
 
 }  // namespace
 
-lattice_entry entry_of(const metric_subgroup& s, const reduced_basis& lattice, int index) {
+lattice_entry entry_of(const metric_subgroup& s, const reduced_basis& lattice,
+                       const imat3& in_parent, int index) {
   lattice_entry e;
   e.index = index;
   e.bravais = s.setting.type;
   e.delta = s.delta;
   imat3 setting = setting_nearest_input(s, lattice.basis);
+  e.cell_centring = relation_of(setting).centred;
+  e.relation = relation_of(multiply(setting, in_parent), e.cell_centring);
   dmat3 basis = to_real(setting);
   e.conventional = cell_of(transformed(lattice.metric, basis));
   e.ideal = cell_of(transformed(s.ideal_metric, basis));
@@ -59,6 +62,13 @@ lattice_entry entry_of(const metric_subgroup& s, const reduced_basis& lattice, i
     e.rhombohedral_ideal = cell_of(transformed(s.ideal_metric, rhombohedral));
   }
   return e;
+}
+
+std::string type_label(const lattice_entry& e) {
+  std::string label(bravais_name(e.bravais));
+  if (label.back() != centring_name(e.cell_centring).front())
+    label += " (" + std::string(centring_name(e.cell_centring)) + " cell)";
+  return label;
 }
 
 }  // namespace lattice

@@ -8,7 +8,9 @@
 namespace lattice {
 
 // `lattice` is the reduced basis of the lattice the subgroup belongs to, its rows in the input
-// axes; `index` that lattice's index in the input lattice.
-lattice_entry entry_of(const metric_subgroup& s, const reduced_basis& lattice, int index);
+// axes; `in_parent` the same rows in the input lattice's reduced basis (the identity for the
+// input lattice itself); `index` that lattice's index in the input lattice.
+lattice_entry entry_of(const metric_subgroup& s, const reduced_basis& lattice,
+                       const imat3& in_parent, int index);
 
 }  // namespace lattice

@@ -8,7 +8,11 @@ namespace lattice {
 
 std::string shortest(double x) {
   char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, x == 0 ? 0.0 : x);
+  // Whole numbers as integers (1000000, not 1e+06): every double below 2^53 is exact that way.
+  const bool whole = std::abs(x) < 0x1p53 && x == std::trunc(x);
+  auto result = whole ? std::to_chars(buffer, buffer + sizeof buffer, x == 0 ? 0.0 : x,
+                                      std::chars_format::fixed, 0)
+                      : std::to_chars(buffer, buffer + sizeof buffer, x);
   return std::string(buffer, result.ptr);
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lattice/cell_relation.hpp"
 #include "lattice/lattice_match.hpp"
 #include "lattice/metric.hpp"
 #include "lattice/reduction.hpp"
@@ -59,26 +60,23 @@ std::optional<rational_matrix> reduced_in(const prepared& small, const prepared&
   return std::nullopt;
 }
 
-// The centring under which the cell whose axes are `rows` (in the other cell's axes, |det| > 1)
-// spans the other cell's lattice.
-std::optional<centring> centring_spanning(const rational_matrix& rows) {
-  auto spans = [&](const rational_matrix& primitive) {
-    rational_matrix p = multiply(primitive, rows);
-    auto [num, den] = determinant(p);
-    return p.is_integer() && den == 1 && std::abs(num) == 1;
-  };
-  for (centring c : {centring::A, centring::B, centring::C, centring::I, centring::F, centring::R})
-    if (spans(primitive_basis(c))) return c;
-  // The reverse setting of R: the obverse one with a and b turned by 180 degrees about c.
-  const rational_matrix turn = rational_matrix::from_int({-1, 0, 0, 0, -1, 0, 0, 0, 1});
-  if (spans(multiply(primitive_basis(centring::R), turn))) return centring::R;
-  return std::nullopt;
-}
-
 // Rows: the cell's own axes in terms of the rows of `reduced_rows` (reduced axes of `cell`).
 rational_matrix in_cell_axes(const prepared& member, const rational_matrix& reduced_rows,
                              const prepared& head) {
   return multiply(multiply(inverse(member.reduced.basis), reduced_rows), head.reduced.basis);
+}
+
+imat3 whole(const rational_matrix& m) {
+  imat3 rows;
+  for (int i = 0; i < 9; ++i) rows[i] = static_cast<int>(m.num[i] / m.den);
+  return rows;
+}
+
+// A hexagonal cell is obverse or reverse to a rhombohedral lattice depending on which of its
+// metrically equal settings the match took; turned by 180° about c, a reverse one is obverse.
+rational_matrix obverse(const rational_matrix& m, bool turn_rows) {
+  const rational_matrix turn = rational_matrix::from_int({-1, 0, 0, 0, -1, 0, 0, 0, 1});
+  return turn_rows ? multiply(turn, m) : multiply(m, turn);
 }
 
 std::optional<group_member> relate(const prepared& head, const prepared& member,
@@ -87,25 +85,19 @@ std::optional<group_member> relate(const prepared& head, const prepared& member,
   for (int index = 1; index <= kLargestGroupIndex; ++index) {
     if (std::abs(ratio - index) <= kVolumeSlack * index) {
       if (std::optional<rational_matrix> x = reduced_in(head, member, index, tolerance)) {
-        group_member g{member.type.number, relation::superlattice, index,
-                       in_cell_axes(member, *x, head), std::nullopt};
-        if (index == 1) g.kind = relation::same_lattice;
-        if (index > 1 && (g.centred = centring_spanning(g.matrix))) {
-          g.kind = relation::same_lattice;
-          g.index = 1;
-        }
-        return g;
+        // The member's axes are vectors of the head's lattice.
+        rational_matrix m = in_cell_axes(member, *x, head);
+        if (relation_of(whole(m)).reverse) m = obverse(m, true);
+        return group_member{member.type.number, relation_of(whole(m)), m, false};
       }
     }
     if (index > 1 && std::abs(1 / ratio - index) <= kVolumeSlack * index) {
       if (std::optional<rational_matrix> x = reduced_in(member, head, index, tolerance)) {
-        group_member g{member.type.number, relation::sublattice, index,
-                       in_cell_axes(member, inverse(*x), head), std::nullopt};
-        if ((g.centred = centring_spanning(inverse(g.matrix)))) {
-          g.kind = relation::same_lattice;
-          g.index = 1;
-        }
-        return g;
+        // The head's axes are vectors of the member's lattice.
+        rational_matrix m = in_cell_axes(member, inverse(*x), head);
+        if (finer_relation(whole(inverse(m))).reverse) m = obverse(m, false);
+        cell_relation r = finer_relation(whole(inverse(m)));
+        return group_member{member.type.number, r, m, r.centred != centring::P};
       }
     }
   }
@@ -121,9 +113,8 @@ bool more_symmetric(const prepared& x, const prepared& y) {
 
 }  // namespace
 
-std::string_view relation_name(relation r) {
-  constexpr std::string_view names[] = {"same lattice", "sublattice", "superlattice"};
-  return names[static_cast<int>(r)];
+std::string member_verdict(const group_member& m) {
+  return m.relation.verdict() + (m.head_centred ? " (the head's cell)" : "");
 }
 
 solution_comparison compare_solutions(const std::vector<numbered_cell>& cells,

@@ -24,9 +24,6 @@ struct numbered_cell {
   int line = 0;  // where it was read, 0 when unknown
 };
 
-enum class relation { same_lattice, sublattice, superlattice };
-std::string_view relation_name(relation r);  // "same lattice", "sublattice", "superlattice"
-
 struct solution_type {
   int number = 0;
   cell input;
@@ -34,16 +31,21 @@ struct solution_type {
   double delta = 0;
 };
 
-// How a member's lattice stands to its head's.
+// How a member's lattice stands to its head's: the member's cell judged in the head's lattice
+// (same lattice, or a superlattice), or, when the member's lattice is the finer one, the head's
+// cell judged in the member's lattice (same lattice, or the member a sublattice).
 struct group_member {
   int number = 0;
-  relation kind = relation::same_lattice;
-  int index = 1;           // 1 for the same lattice; else how many times one cell the other is
+  cell_relation relation;
   rational_matrix matrix;  // rows: the member's axes in the head's axes
-  // The larger of the two cells, read with this centring, is a cell of the other's lattice:
-  // the same lattice, with index 1 and a matrix of determinant other than 1.
-  std::optional<centring> centred;
+  // The head's cell is the centred one (summary lines carry no centring, so a centred cell of
+  // the same lattice comes as a larger primitive cell).
+  bool head_centred = false;
 };
+
+// The relation as text: "same lattice, C-centred cell", "superlattice ×4", "sublattice ×2", with
+// " (the head's cell)" when the head's cell is the centred one.
+std::string member_verdict(const group_member& m);
 
 struct solution_group {
   int head = 0;  // the most symmetric member: highest holohedry, then least delta

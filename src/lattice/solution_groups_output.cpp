@@ -7,28 +7,14 @@ namespace lattice {
 
 namespace {
 
-void write_rows(json_writer& w, const rational_matrix& m) {
-  w.begin_array();
-  for (int i = 0; i < 3; ++i) w.numbers({m.at(3 * i), m.at(3 * i + 1), m.at(3 * i + 2)});
-  w.end_array();
-}
-
 void write_member(json_writer& w, const group_member& m) {
   w.begin_object();
   w.key("number").value(m.number);
-  w.key("relation").value(relation_name(m.kind));
-  w.key("index").value(m.index);
-  w.key("matrix"), write_rows(w, m.matrix);
+  w.relation(m.relation);
+  w.key("head_centred").value(m.head_centred);
+  w.key("matrix").matrix(m.matrix);
   w.key("change_of_basis").value(change_of_basis_text(m.matrix));
-  if (m.centred) w.key("centring").value(centring_name(*m.centred));
   w.end_object();
-}
-
-std::string relation_text(const group_member& m) {
-  std::string text(relation_name(m.kind));
-  if (m.index > 1) text += " x" + std::to_string(m.index);
-  if (m.centred) text += " (" + std::string(centring_name(*m.centred)) + "-centred cell)";
-  return text;
 }
 
 // The cell in columns 10 wide.
@@ -47,8 +33,7 @@ std::string comparison_json(const solution_comparison& c) {
   for (const solution_type& s : c.solutions) {
     w.begin_object();
     w.key("number").value(s.number);
-    auto p = s.input.parameters();
-    w.key("cell").numbers({p.begin(), p.end()});
+    w.key("cell").cell(s.input);
     w.key("bravais").value(bravais_name(s.bravais));
     w.key("delta").value(s.delta);
     w.end_object();
@@ -88,7 +73,7 @@ std::string comparison_text(const solution_comparison& c) {
     const solution_group& g = c.groups[i];
     out += "\nGroup " + std::to_string(i + 1) + ": solution " + std::to_string(g.head) + "\n";
     for (const group_member& m : g.members)
-      out += right_aligned(std::to_string(m.number), 8) + "  " + relation_text(m) + ": " +
+      out += right_aligned(std::to_string(m.number), 8) + "  " + member_verdict(m) + ": " +
              change_of_basis_text(m.matrix) + "\n";
   }
   if (!c.unusable.empty()) out += "\nNot compared\n";

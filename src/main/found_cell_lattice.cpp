@@ -43,9 +43,22 @@ class number_cursor {
   size_t pos_ = 0;
 };
 
+// a, b, c with three decimals, the angles with two.
+bool read_cell(number_cursor& cursor, std::array<double, 6>& cell) {
+  for (int k = 0; k < 6; ++k) {
+    std::optional<double> x = cursor.next(k < 3 ? 3 : 2);
+    if (!x) return false;
+    cell[k] = *x;
+  }
+  return true;
+}
+
+}  // namespace
+
 // The matrix's entries are printed with two decimals: halves from the orthohexagonal
 // conversion, and whatever else a common denominator up to 6 makes whole.
-lattice::rational_matrix rational_rows(const std::array<double, 9>& m) {
+lattice::rational_matrix found_cell_matrix(const found_line_fields& found) {
+  const std::array<double, 9>& m = found.matrix;
   for (long long den : {1, 2, 3, 4, 6}) {
     lattice::rational_matrix r;
     r.den = den;
@@ -60,18 +73,6 @@ lattice::rational_matrix rational_rows(const std::array<double, 9>& m) {
   }
   throw lattice::lattice_error("the matrix is not made of simple fractions");
 }
-
-// a, b, c with three decimals, the angles with two.
-bool read_cell(number_cursor& cursor, std::array<double, 6>& cell) {
-  for (int k = 0; k < 6; ++k) {
-    std::optional<double> x = cursor.next(k < 3 ? 3 : 2);
-    if (!x) return false;
-    cell[k] = *x;
-  }
-  return true;
-}
-
-}  // namespace
 
 std::optional<initial_line_fields> read_initial_line(std::string_view line) {
   if (line.size() < 5) return std::nullopt;
@@ -110,25 +111,30 @@ std::optional<found_line_fields> read_found_line(std::string_view line) {
 }
 
 std::string found_cell_lattice::verdict() const {
-  const std::string times = "\xc3\x97" + std::to_string(index);  // ×
-  switch (kind) {
-    case found_cell_kind::other_setting:
-      return "same lattice";
-    case found_cell_kind::centred_cell:
-      return "centred cell of the same lattice";
-    case found_cell_kind::superlattice:
-      return "superlattice " + times + ": needs superstructure reflections";
-    case found_cell_kind::finer_lattice:
+  if (!matrix.is_integer() && relation.kind == lattice::relation_kind::same_lattice)
+    return "the lattice of the starting cell read as " +
+           std::string(lattice::centring_name(relation.centred)) +
+           "-centred: axes are fractions of the starting axes";
+  std::string text = relation.verdict();
+  switch (relation.kind) {
+    case lattice::relation_kind::same_lattice:
+      if (relation.centred != lattice::centring::P)
+        text += ": no new reflections, only the centring's extinctions";
+      break;
+    case lattice::relation_kind::superlattice:
+      text += ": needs superstructure reflections";
+      break;
+    case lattice::relation_kind::sublattice:
+      text += ": axes are fractions of the starting axes, a finer lattice";
       break;
   }
-  return "axes are fractions of the starting axes: a cell of another lattice, as if the starting "
-         "cell were centred";
+  return text;
 }
 
 found_cell_lattice explain_found_cell(const found_line_fields& found, const lattice::cell& start,
                                       double delta_limit) {
   found_cell_lattice e;
-  e.matrix = rational_rows(found.matrix);
+  e.matrix = found_cell_matrix(found);
   const lattice::analysis_options options{lattice::centring::P, delta_limit, 1};
   if (e.matrix.is_integer()) {
     lattice::imat3 rows;
@@ -136,19 +142,24 @@ found_cell_lattice explain_found_cell(const found_line_fields& found, const latt
     const lattice::basis_verdict v = lattice::judge_basis(start, options, rows);
     e.bravais = v.bravais;
     e.delta = v.delta;
-    e.index = v.index;
-    e.kind = v.index == 1     ? found_cell_kind::other_setting
-             : v.same_lattice ? found_cell_kind::centred_cell
-                              : found_cell_kind::superlattice;
+    e.relation = v.relation;
     return e;
   }
-  // The found cell's lattice holds the starting one: its type is its own lattice's.
+  // The starting axes in the found cell's: whole when the found cell's lattice holds the
+  // starting one.
+  const lattice::rational_matrix back = lattice::inverse(e.matrix);
+  if (!back.is_integer())
+    throw lattice::lattice_error(
+        "the found cell's axes are fractions of the starting axes, and neither lattice holds the "
+        "other");
+  lattice::imat3 rows;
+  for (int i = 0; i < 9; ++i) rows[i] = static_cast<int>(back.num[i]);
+  e.relation = lattice::finer_relation(rows);
   const lattice::cell spanned =
       lattice::cell_of(lattice::transformed(lattice::metric_of(start), e.matrix.to_real()));
   const lattice::lattice_entry top = lattice::analyse(spanned, options).lattices.front();
   e.bravais = top.bravais;
   e.delta = top.delta;
-  e.kind = found_cell_kind::finer_lattice;
   return e;
 }
 

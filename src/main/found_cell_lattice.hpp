@@ -34,23 +34,24 @@ std::optional<initial_line_fields> read_initial_line(std::string_view line);
 // Nothing for a line that is not a found cell ("No other cell", "Stopped by the user").
 std::optional<found_line_fields> read_found_line(std::string_view line);
 
-enum class found_cell_kind {
-  other_setting,  // the starting lattice itself, |det| = 1
-  centred_cell,   // a multiple cell whose symmetry the starting lattice has
-  superlattice,   // a multiple cell with symmetry the starting lattice lacks
-  finer_lattice,  // axes are fractions of the starting ones: the starting cell is centred
-};
-
 struct found_cell_lattice {
+  // The starting lattice's type for a cell of it, else the found cell's lattice's own.
   lattice::bravais_type bravais = lattice::bravais_type::aP;
   double delta = 0;
-  found_cell_kind kind = found_cell_kind::other_setting;
-  int index = 1;  // of the found cell's lattice in the starting one, for whole matrices
+  // Superlattice when the found cell's axes are whole multiples of the starting ones; sublattice
+  // when they are fractions of them and its lattice holds the starting one.
+  lattice::cell_relation relation;
   lattice::rational_matrix matrix;
+  // The verdict with what it means for the reflections.
   std::string verdict() const;
 };
 
-// Throws lattice::lattice_error for a starting cell without volume or a singular matrix.
+// The line's matrix as exact fractions: its two decimals hold halves and thirds (0.33, 0.67).
+// Throws lattice::lattice_error when they are not simple fractions.
+lattice::rational_matrix found_cell_matrix(const found_line_fields& found);
+
+// Throws lattice::lattice_error for a starting cell without volume, a singular matrix, or axes
+// that make neither lattice hold the other.
 found_cell_lattice explain_found_cell(const found_line_fields& found, const lattice::cell& start,
                                       double delta_limit);
 
