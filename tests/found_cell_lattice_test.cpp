@@ -6,7 +6,9 @@
 
 #include <sstream>
 
+#include "json_numbers.hpp"
 #include "json_reader.hpp"
+#include "lattice/metric.hpp"
 #include "lattice/number_text.hpp"
 #include "search_json.hpp"
 #include "search_options.hpp"
@@ -147,8 +149,9 @@ std::vector<std::string> words(const std::string& line) {
   return out;
 }
 
-// Golden cases of the command line: the JSON parses, and its cells are the report's lines.
-TEST(SearchJson, IsValidAndHoldsTheReportsCells) {
+// Golden cases of the command line: the JSON parses, its cells are the report's lines, and each
+// cell's numbers read back exactly as the starting cell carried through the line's matrix.
+TEST(SearchJson, IsValidAndHoldsTheReportsCellsAtFullPrecision) {
   testing::temp_folder folder;
   const std::string sum = folder.write("s.sum", testing::joined(testing::kSampleSummary, "\r\n"));
   const std::vector<std::vector<std::string>> cases{
@@ -161,7 +164,9 @@ TEST(SearchJson, IsValidAndHoldsTheReportsCells) {
     const cli::parse_outcome parsed = cli::parse_arguments(args);
     ASSERT_EQ(parsed.error, "");
     const cli::session_result result = cli::run_search(parsed.options);
-    const testing::json_document doc(cli::search_json(result.searches, result.messages));
+    const std::string text = cli::search_json(result.searches, result.messages);
+    const testing::json_document doc(text);
+    const std::map<std::string, double> numbers = testing::json_numbers(text);
     ASSERT_TRUE(doc.valid()) << doc.error();
     const sajson::value searches = testing::key(doc.root(), "searches");
     ASSERT_EQ(searches.get_length(), result.searches.size()) << args[1];
@@ -174,14 +179,37 @@ TEST(SearchJson, IsValidAndHoldsTheReportsCells) {
         const sajson::value cell = cells.get_array_element(k);
         const std::vector<std::string> printed = words(report[6 + k]);
         EXPECT_EQ(testing::key(cell, "system").as_string(), printed[0]);
-        const sajson::value p = testing::key(cell, "cell");
-        for (size_t i = 0; i < 6; ++i)
-          EXPECT_EQ(lattice::fixed(p.get_array_element(i).get_number_value(), i < 3 ? 3 : 2),
-                    printed[1 + i])
-              << report[6 + k];
+        EXPECT_EQ(testing::key(cell, "line").as_string(), report[6 + k]);
+        const std::optional<found_line_fields> f = read_found_line(report[6 + k]);
+        ASSERT_TRUE(f.has_value());
+        const lattice::rational_matrix m = found_cell_matrix(*f);
+        const auto computed =
+            lattice::cell_of(
+                lattice::transformed(lattice::metric_of(result.searches[s].start), m.to_real()))
+                .parameters();
+        const std::string path = "searches/" + std::to_string(s) + "/cells/" + std::to_string(k);
+        for (size_t i = 0; i < 6; ++i) {
+          const double x = numbers.at(path + "/cell/" + std::to_string(i));
+          EXPECT_EQ(x, computed[i]) << report[6 + k];
+          // The line rounds the search's own 48-bit numbers, which may end one digit off.
+          EXPECT_NEAR(x, std::stod(printed[1 + i]), i < 3 ? 2e-3 : 2e-2) << report[6 + k];
+        }
+        for (int i = 0; i < 9; ++i)
+          EXPECT_EQ(
+              numbers.at(path + "/matrix/" + std::to_string(i / 3) + "/" + std::to_string(i % 3)),
+              m.at(i));
         EXPECT_EQ(lattice::fixed(testing::key(cell, "ratio").get_number_value(), 2), printed[8]);
         EXPECT_EQ(testing::key(cell, "number").get_integer_value(), std::stoi(printed.back()));
-        EXPECT_NE(testing::key(cell, "verdict").as_string(), "");
+        // A hexagonal cell made of half axes may belong to neither lattice: then it says so.
+        const sajson::value verdict = testing::key(cell, "verdict");
+        if (verdict.get_type() == sajson::TYPE_STRING) {
+          EXPECT_TRUE(verdict.as_string() == "same lattice" ||
+                      verdict.as_string() == "superlattice" || verdict.as_string() == "sublattice")
+              << verdict.as_string();
+        } else {
+          EXPECT_FALSE(m.is_integer()) << report[6 + k];
+          EXPECT_EQ(testing::key(cell, "lattice_error").get_type(), sajson::TYPE_STRING);
+        }
       }
     }
   }

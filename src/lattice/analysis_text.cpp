@@ -24,6 +24,14 @@ std::string cell_csv(const cell& c) {
   return text;
 }
 
+// A caption that puts the cell after it under the entry's cell: index, type, system and delta
+// take 44 columns.
+std::string under_cell(const std::string& caption) {
+  std::string text = std::string(14, ' ') + caption;
+  text.resize(44, ' ');
+  return text;
+}
+
 }  // namespace
 
 std::string analysis_text(const analysis& a, const basis_verdict* basis) {
@@ -47,9 +55,9 @@ std::string analysis_text(const analysis& a, const basis_verdict* basis) {
            right_aligned(fixed(e.delta, 4), 11) + cell_columns(e.conventional) +
            right_aligned(fixed(e.volume_ratio, 3), 8) + "  " + change + " " + e.relation.verdict() +
            "\n";
-    out += "              ideal             " + cell_columns(e.ideal) + "\n";
+    out += under_cell("ideal") + cell_columns(e.ideal) + "\n";
     if (e.rhombohedral)
-      out += "              rhombohedral axes " + cell_columns(*e.rhombohedral) + "\n";
+      out += under_cell("rhombohedral axes") + cell_columns(*e.rhombohedral) + "\n";
   }
   if (basis) {
     out += "\nBasis spans   " + cell_columns(basis->spanned) +
