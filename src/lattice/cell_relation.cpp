@@ -114,13 +114,16 @@ std::string cell_relation::verdict() const {
     case relation_kind::superlattice:
       return "superlattice " + times;
     case relation_kind::sublattice:
+      return "sublattice " + times;
+    case relation_kind::unrelated:
       break;
   }
-  return "sublattice " + times;
+  return "another lattice";
 }
 
 std::string_view cell_relation::kind_name() const {
-  constexpr std::string_view names[] = {"same lattice", "superlattice", "sublattice"};
+  constexpr std::string_view names[] = {"same lattice", "superlattice", "sublattice",
+                                        "another lattice"};
   return names[static_cast<int>(kind)];
 }
 

@@ -16,6 +16,7 @@ enum class relation_kind {
   same_lattice,  // the cell, read with `centred`, spans the lattice itself
   superlattice,  // the cell spans a proper sub-lattice of index `index`
   sublattice,    // the cell's lattice holds the reference lattice with index `index`
+  unrelated,     // neither lattice holds the other (index 0)
 };
 
 struct cell_relation {
@@ -26,9 +27,10 @@ struct cell_relation {
   centring centred = centring::P;  // the centring under which the cell is a cell of the lattice
   bool reverse = false;            // R centring in the reverse setting
 
-  // "same lattice", "same lattice, C-centred cell", "superlattice ×2", "sublattice ×2".
+  // "same lattice", "same lattice, C-centred cell", "superlattice ×2", "sublattice ×2",
+  // "another lattice".
   std::string verdict() const;
-  // The JSON verdict: "same lattice", "superlattice" or "sublattice".
+  // The JSON verdict: "same lattice", "superlattice", "sublattice" or "another lattice".
   std::string_view kind_name() const;
   // The centring letter, or nothing for a primitive cell.
   std::optional<std::string_view> centring_letter() const;

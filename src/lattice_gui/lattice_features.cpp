@@ -1,11 +1,11 @@
-// Wiring into Form1 without touching its layout: a menu of its own, a button beside the
-// initial-cell line, and a label in the status bar; the list lines themselves never change.
+// Wiring into Form1 without touching its panels: a menu of its own, a button beside the
+// initial-cell line, and a line under the panels; the list lines themselves never change.
 #include "lattice_gui/lattice_features.hpp"
 
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStatusBar>
+#include <QVBoxLayout>
 
 #include "lattice/number_text.hpp"
 #include "main/found_cell_lattice.hpp"
@@ -24,6 +24,25 @@ void open(QDialog* d) {
   d->activateWindow();
 }
 
+// Under the whole client area: beneath the found-cell list however the window grows, and above
+// the status line that the list-full message brings. The text starts where the list does. The
+// window grows by the line so that the panels keep their written size.
+void put_under_panels(QMainWindow& window, QWidget& line, const QWidget* list) {
+  QWidget* panels = window.takeCentralWidget();
+  auto* holder = new QWidget(&window);
+  auto* column = new QVBoxLayout(holder);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(panels, 1);
+  column->addWidget(&line);
+  window.setCentralWidget(holder);
+  if (list != nullptr) {
+    const QRect place(list->mapTo(panels, QPoint(0, 0)), list->size());
+    line.setContentsMargins(place.left(), 2, panels->width() - place.right() - 1, 4);
+  }
+  window.resize(window.width(), window.height() + line.sizeHint().height());
+}
+
 }  // namespace
 
 lattice_features::lattice_features(QMainWindow& window, TForm1& form)
@@ -32,7 +51,7 @@ lattice_features::lattice_features(QMainWindow& window, TForm1& form)
       form_(form),
       lattice_(new lattice_window(window, form)),
       solutions_(new solutions_window(window, form)),
-      found_(new QLabel(&window)) {
+      found_(new elided_label(&window)) {
   QMenu* menu = window.menuBar()->addMenu(QStringLiteral("La&ttice"));
   QAction* symmetry = menu->addAction(QStringLiteral("Lattice &symmetry…"));
   symmetry->setObjectName(QStringLiteral("LatticeSymmetry1"));
@@ -52,9 +71,11 @@ lattice_features::lattice_features(QMainWindow& window, TForm1& form)
 
   found_->setObjectName(QStringLiteral("FoundCellLattice"));
   found_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  window.statusBar()->addWidget(found_, 1);
-  if (auto* list =
-          window.findChild<QListWidget*>(QString::fromLatin1(toolkit::name_of(control::ListBox4))))
+  explain_found_line(-1);
+  auto* list =
+      window.findChild<QListWidget*>(QString::fromLatin1(toolkit::name_of(control::ListBox4)));
+  put_under_panels(window, *found_, list);
+  if (list != nullptr)
     connect(list, &QListWidget::currentRowChanged, this,
             [this](int row) { explain_found_line(row); });
 }
@@ -65,19 +86,25 @@ void lattice_features::explain_found_line(int row) {
   const std::optional<found_line_fields> f =
       row >= 0 && list ? read_found_line(list->item(row)->text().toStdString()) : std::nullopt;
   if (!f) {
-    found_->clear();
+    found_->setForegroundRole(QPalette::PlaceholderText);
+    found_->set_full_text(QStringLiteral(
+        "Select a found cell to see its lattice type, δ, verdict and change of basis."));
     return;
   }
+  found_->setForegroundRole(QPalette::WindowText);
+  // A full list keeps the search's lines, which carry no running number.
+  const int number = f->number > 0 ? f->number : row + 1;
   const mathhkl::cell_params& p = form_.shared().cell;
   const lattice::cell start{double(p[0].value()), double(p[1].value()), double(p[2].value()),
                             double(p[3].value()), double(p[4].value()), double(p[5].value())};
   try {
-    found_->setText(QStringLiteral("Cell %1: %2")
-                        .arg(f->number)
-                        .arg(QString::fromStdString(explanation_text(
-                            explain_found_cell(*f, start, lattice::kDefaultDeltaLimit)))));
+    found_->set_full_text(QStringLiteral("Cell %1: %2")
+                              .arg(number)
+                              .arg(QString::fromStdString(explanation_text(
+                                  explain_found_cell(*f, start, lattice::kDefaultDeltaLimit)))));
   } catch (const lattice::lattice_error& e) {
-    found_->setText(QString::fromStdString(e.what()));
+    found_->set_full_text(
+        QStringLiteral("Cell %1: %2").arg(number).arg(QString::fromUtf8(e.what())));
   }
 }
 

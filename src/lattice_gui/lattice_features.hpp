@@ -1,10 +1,10 @@
 // The lattice analysis in the window: the menu items and button that open the Lattice symmetry
-// and Compare solutions windows, and the found-cell list's explanation in the status line.
+// and Compare solutions windows, and the found-cell list's explanation on a line of its own.
 #pragma once
 
-#include <QLabel>
 #include <QMainWindow>
 
+#include "lattice_gui/elided_label.hpp"
 #include "lattice_gui/lattice_window.hpp"
 #include "lattice_gui/solutions_window.hpp"
 
@@ -18,7 +18,7 @@ class lattice_features : public QObject {
 
   lattice_window& lattice() { return *lattice_; }
   solutions_window& solutions() { return *solutions_; }
-  QLabel& found_cell_label() { return *found_; }
+  elided_label& found_cell_line() { return *found_; }
 
  private:
   void explain_found_line(int row);
@@ -27,7 +27,7 @@ class lattice_features : public QObject {
   TForm1& form_;
   lattice_window* lattice_;
   solutions_window* solutions_;
-  QLabel* found_;
+  elided_label* found_;
 };
 
 }  // namespace quarvel::gui

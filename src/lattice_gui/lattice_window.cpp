@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -14,7 +15,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QSplitter>
@@ -59,6 +62,14 @@ void lattice_window::build() {
   caption_ = new QLabel(this);
   caption_->setObjectName(QStringLiteral("LatticeCell"));
   caption_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  centring_ = new QComboBox(this);
+  centring_->setObjectName(QStringLiteral("LatticeCentring"));
+  using kind = lattice::centring;
+  for (kind c : {kind::P, kind::A, kind::B, kind::C, kind::I, kind::F, kind::R})
+    centring_->addItem(QString::fromUtf8(lattice::centring_name(c).data()), static_cast<int>(c));
+  centring_->setToolTip(
+      QStringLiteral("The centring of the cell analysed; R: rhombohedral centring on hexagonal "
+                     "axes, obverse"));
   delta_ = new QDoubleSpinBox(this);
   delta_->setObjectName(QStringLiteral("DeltaLimit"));
   delta_->setRange(0.1, 45);
@@ -70,6 +81,7 @@ void lattice_window::build() {
   index_->setObjectName(QStringLiteral("LargestIndex"));
   index_->setRange(1, lattice::kLargestIndex);
   auto* conditions = new QFormLayout;
+  conditions->addRow(QStringLiteral("Ce&ntring"), centring_);
   conditions->addRow(QStringLiteral("&δ limit"), delta_);
   conditions->addRow(QStringLiteral("Largest &index"), index_);
 
@@ -115,10 +127,12 @@ void lattice_window::build() {
   layout->addLayout(actions);
   layout->addWidget(message_);
   resize(1100, 480);
+  setTabOrder(centring_, delta_);
   setTabOrder(delta_, index_);
   setTabOrder(index_, table_);
   setTabOrder(table_, use);
 
+  connect(centring_, &QComboBox::currentIndexChanged, this, [this] { follow(); });
   connect(delta_, &QDoubleSpinBox::valueChanged, this, [this] { follow(); });
   connect(index_, &QSpinBox::valueChanged, this, [this] { follow(); });
   connect(table_, &QTableView::activated, this, [this] { use_as_starting_cell(); });
@@ -140,15 +154,38 @@ void lattice_window::watch_main_window() {
       connect(field, &QLineEdit::textChanged, this, [this] { follow(); });
   if (auto* list =
           main_.findChild<QListWidget*>(QString::fromLatin1(toolkit::name_of(control::ListBox1))))
-    connect(list, &QListWidget::currentRowChanged, this, [this] { follow(); });
+    connect(list, &QListWidget::currentRowChanged, this, [this] { follow_new_source(); });
   for (control c : {control::Panel1, control::Panel4})
     if (auto* panel = main_.findChild<QWidget*>(QString::fromLatin1(toolkit::name_of(c))))
       panel->installEventFilter(this);
+  // Runs after Form1's handler, which was connected first: a file whose cell the fields already
+  // show changes no field, yet it is a new source.
+  const QString lanfit = QString::fromLatin1(toolkit::name_of(control::OpenLanfitfile1));
+  if (auto* item = main_.findChild<QAction*>(lanfit))
+    connect(item, &QAction::triggered, this, [this] { follow(); });
+  if (auto* b = main_.findChild<QAbstractButton*>(
+          QString::fromLatin1(toolkit::name_of(control::BitBtn4))))
+    connect(b, &QAbstractButton::clicked, this, [this] { follow(); });
 }
 
 bool lattice_window::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) follow();
+  if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+    follow_new_source();
   return QDialog::eventFilter(watched, event);
+}
+
+lattice::centring lattice_window::centring() const {
+  return static_cast<lattice::centring>(centring_->currentData().toInt());
+}
+
+void lattice_window::set_centring(lattice::centring c) {
+  const QSignalBlocker quiet(centring_);  // the caller follows once, with everything in place
+  centring_->setCurrentIndex(centring_->findData(static_cast<int>(c)));
+}
+
+void lattice_window::follow_new_source() {
+  set_centring(lattice::centring::P);
+  follow();
 }
 
 void lattice_window::showEvent(QShowEvent* event) {
@@ -158,15 +195,20 @@ void lattice_window::showEvent(QShowEvent* event) {
 }
 
 void lattice_window::follow(bool force) {
-  if (!isVisible() && !force) return;
+  if (form_.cell_files_read() != cell_files_seen_) {
+    cell_files_seen_ = form_.cell_files_read();
+    set_centring(lattice::centring::P);
+  }
+  if (adopting_ || (!isVisible() && !force)) return;
   const std::optional<starting_cell> start = current_starting_cell(main_, form_);
+  const lattice::centring chosen = centring();
   const double delta = delta_->value();
   const int index = index_->value();
   auto same = [](const lattice::cell& x, const lattice::cell& y) {
     return x.parameters() == y.parameters();
   };
-  if (!force && start && analysed_ && same(start->cell, *analysed_) && delta == analysed_delta_ &&
-      index == analysed_index_)
+  if (!force && start && analysed_ && same(start->cell, *analysed_) &&
+      chosen == analysed_centring_ && delta == analysed_delta_ && index == analysed_index_)
     return;
   analysed_.reset();
   if (!start) {
@@ -177,14 +219,19 @@ void lattice_window::follow(bool force) {
     ladder_->set_entries({}, delta);
     return;
   }
-  caption_->setText(
-      QStringLiteral("Cell (%1): %2")
-          .arg(start->source, QString::fromStdString(lattice::cell_text(start->cell))));
+  const QString source =
+      chosen == lattice::centring::P
+          ? start->source
+          : QStringLiteral("%1, %2-centred")
+                .arg(start->source, QString::fromUtf8(lattice::centring_name(chosen).data()));
+  caption_->setText(QStringLiteral("Cell (%1): %2")
+                        .arg(source, QString::fromStdString(lattice::cell_text(start->cell))));
   try {
-    const lattice::analysis a = lattice::analyse(start->cell, {lattice::centring::P, delta, index});
+    const lattice::analysis a = lattice::analyse(start->cell, {chosen, delta, index});
     model_->set_entries(a.lattices);
     ladder_->set_entries(a.lattices, delta);
     analysed_ = start->cell;
+    analysed_centring_ = chosen;
     analysed_delta_ = delta;
     analysed_index_ = index;
     table_->resizeColumnsToContents();
@@ -207,11 +254,16 @@ std::vector<const lattice::lattice_entry*> lattice_window::selected_entries() co
 void lattice_window::use_as_starting_cell() {
   const std::vector<const lattice::lattice_entry*> chosen = selected_entries();
   if (chosen.empty()) return tell(QStringLiteral("Select an entry first."));
-  // A copy: the fields' changes make the panel analyse the new cell, replacing the entries.
+  // A copy: the analysis that follows replaces the entries.
   const lattice::lattice_entry entry = *chosen.front();
-  put_starting_cell(main_, entry);
-  tell(QStringLiteral("The %1 cell is the starting cell: Run searches from it.")
-           .arg(QString::fromUtf8(lattice::bravais_name(entry.bravais).data())));
+  {
+    // One analysis of the whole cell with its centring, not one per field changed.
+    const QScopedValueRollback<bool> hold(adopting_, true);
+    set_centring(put_starting_cell(main_, entry));
+  }
+  follow();
+  tell(QStringLiteral("The %1 entry's cell is the starting cell: Run searches from it.")
+           .arg(QString::fromStdString(lattice::type_label(entry))));
 }
 
 void lattice_window::copy_selection() {
@@ -226,7 +278,7 @@ void lattice_window::export_table() {
       ask_path_(QStringLiteral("Export the table"), QStringLiteral("CSV (*.csv);;JSON (*.json)"));
   if (path.isEmpty()) return;
   const lattice::analysis a =
-      lattice::analyse(*analysed_, {lattice::centring::P, analysed_delta_, analysed_index_});
+      lattice::analyse(*analysed_, {analysed_centring_, analysed_delta_, analysed_index_});
   write(path, path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
                   ? lattice::analysis_json(a) + "\n"
                   : lattice::entries_csv(a.lattices));

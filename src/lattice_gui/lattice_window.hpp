@@ -9,6 +9,7 @@
 #include "lattice/analysis.hpp"
 #include "lattice_gui/starting_cell.hpp"
 
+class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QSortFilterProxyModel;
@@ -30,8 +31,10 @@ class lattice_window : public QDialog {
   using path_question = std::function<QString(const QString& caption, const QString& filter)>;
   void set_path_question(path_question ask) { ask_path_ = std::move(ask); }
 
-  // Analyses the starting cell again when it changed (or when `force`).
+  // Analyses the starting cell again when it or the conditions changed (or when `force`).
   void follow(bool force = false);
+  // The centring the starting cell is read with.
+  lattice::centring centring() const;
 
   void use_as_starting_cell();
   void copy_selection();
@@ -46,6 +49,10 @@ class lattice_window : public QDialog {
  private:
   void build();
   void watch_main_window();
+  void set_centring(lattice::centring c);
+  // A starting cell from a source that knows no centring: a Crysfire solution, a cell file,
+  // the other entry mode.
+  void follow_new_source();
   std::vector<const lattice::lattice_entry*> selected_entries() const;
   void write(const QString& path, const std::string& content);
   void tell(const QString& message);
@@ -55,6 +62,7 @@ class lattice_window : public QDialog {
   path_question ask_path_;
   QLabel* caption_ = nullptr;
   QLabel* message_ = nullptr;
+  QComboBox* centring_ = nullptr;
   QDoubleSpinBox* delta_ = nullptr;
   QSpinBox* index_ = nullptr;
   QTableView* table_ = nullptr;
@@ -62,8 +70,11 @@ class lattice_window : public QDialog {
   QSortFilterProxyModel* sorted_ = nullptr;
   delta_ladder* ladder_ = nullptr;
   std::optional<lattice::cell> analysed_;
+  lattice::centring analysed_centring_ = lattice::centring::P;
   double analysed_delta_ = 0;
   int analysed_index_ = 0;
+  bool adopting_ = false;  // an entry is going into the fields, one field at a time
+  int cell_files_seen_ = 0;
 };
 
 }  // namespace quarvel::gui

@@ -28,12 +28,7 @@ QString type_text(const lattice::solution_type& s) {
 }
 
 QString relation_text(const lattice::group_member& m) {
-  QString text = QString::fromUtf8(lattice::relation_name(m.kind).data());
-  if (m.index > 1) text += QStringLiteral(" ×%1").arg(m.index);
-  if (m.centred)
-    text += QStringLiteral(" (%1-centred cell)")
-                .arg(QString::fromUtf8(lattice::centring_name(*m.centred).data()));
-  return text;
+  return QString::fromStdString(lattice::member_verdict(m));
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ int default_largest_index(const QMainWindow& window) {
   return n && *n >= 1 && *n <= lattice::kLargestIndex ? *n : 1;
 }
 
-void put_starting_cell(QMainWindow& window, const lattice::lattice_entry& entry) {
+lattice::centring put_starting_cell(QMainWindow& window, const lattice::lattice_entry& entry) {
   const lattice::lattice_system system = lattice::system_of(entry.bravais);
   const lattice::cell c = entry.rhombohedral ? *entry.rhombohedral : entry.conventional;
   if (auto* keyboard = find<QAbstractButton>(window, control::BitBtn2)) keyboard->click();
@@ -133,6 +133,7 @@ void put_starting_cell(QMainWindow& window, const lattice::lattice_entry& entry)
     if (auto* field = find<QLineEdit>(window, kFields[k]))
       field->setText(QString::fromStdString(lattice::fixed(p[i], i < 3 ? 4 : 3)));
   }
+  return entry.rhombohedral ? lattice::centring::P : entry.cell_centring;
 }
 
 }  // namespace quarvel::gui

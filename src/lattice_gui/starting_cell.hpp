@@ -21,7 +21,8 @@ std::optional<starting_cell> current_starting_cell(const QMainWindow& window, co
 // The largest index the panel starts with: Max V/Vo when it is a whole number from 1 to 10.
 int default_largest_index(const QMainWindow& window);
 
-// Keyboard mode with the cell in the fields and its system chosen in the system list.
-void put_starting_cell(QMainWindow& window, const lattice::lattice_entry& entry);
+// Keyboard mode with the cell in the fields and its system chosen in the system list. Returns
+// the centring of the cell put: the entry's, or P for an hR entry's rhombohedral cell.
+lattice::centring put_starting_cell(QMainWindow& window, const lattice::lattice_entry& entry);
 
 }  // namespace quarvel::gui

@@ -19,6 +19,7 @@ void TForm1::ouvre_fichier_lanfit() {
   read_cell_values(mathhkl::read_file(active_file_), state_.cell);
   // The system code on line 2 is not trusted: the numbers decide.
   mathhkl::recognise_cell_system(state_);
+  ++cell_files_read_;
   cell_to_fields();
 }
 

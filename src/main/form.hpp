@@ -68,6 +68,8 @@ class TForm1 : public toolkit::event_sink {
   mathhkl::cell_state& shared() { return state_; }
   const mathhkl::cell_state& shared() const { return state_; }
   int numero() const { return numero_; }  // the cell field entered last, 1..6; 0 for none
+  // Cell files read into the fields so far: a starting cell that carries no centring.
+  int cell_files_read() const { return cell_files_read_; }
 
  private:
   class run;  // one search, from its conditions to its ending
@@ -80,6 +82,7 @@ class TForm1 : public toolkit::event_sink {
   mathhkl::cell_state state_;
   int numero_ = 0;
   std::string active_file_;
+  int cell_files_read_ = 0;
   bool searching_ = false;
   bool stop_requested_ = false;
 };

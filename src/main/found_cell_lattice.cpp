@@ -127,6 +127,9 @@ std::string found_cell_lattice::verdict() const {
     case lattice::relation_kind::sublattice:
       text += ": axes are fractions of the starting axes, a finer lattice";
       break;
+    case lattice::relation_kind::unrelated:
+      text += ": axes are fractions of the starting axes, and neither lattice holds the other";
+      break;
   }
   return text;
 }
@@ -146,15 +149,15 @@ found_cell_lattice explain_found_cell(const found_line_fields& found, const latt
     return e;
   }
   // The starting axes in the found cell's: whole when the found cell's lattice holds the
-  // starting one.
+  // starting one. A hexagonal cell made of half axes may belong to neither.
   const lattice::rational_matrix back = lattice::inverse(e.matrix);
-  if (!back.is_integer())
-    throw lattice::lattice_error(
-        "the found cell's axes are fractions of the starting axes, and neither lattice holds the "
-        "other");
-  lattice::imat3 rows;
-  for (int i = 0; i < 9; ++i) rows[i] = static_cast<int>(back.num[i]);
-  e.relation = lattice::finer_relation(rows);
+  if (back.is_integer()) {
+    lattice::imat3 rows;
+    for (int i = 0; i < 9; ++i) rows[i] = static_cast<int>(back.num[i]);
+    e.relation = lattice::finer_relation(rows);
+  } else {
+    e.relation = {lattice::relation_kind::unrelated, 0, lattice::centring::P, false};
+  }
   const lattice::cell spanned =
       lattice::cell_of(lattice::transformed(lattice::metric_of(start), e.matrix.to_real()));
   const lattice::lattice_entry top = lattice::analyse(spanned, options).lattices.front();

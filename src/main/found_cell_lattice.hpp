@@ -39,7 +39,8 @@ struct found_cell_lattice {
   lattice::bravais_type bravais = lattice::bravais_type::aP;
   double delta = 0;
   // Superlattice when the found cell's axes are whole multiples of the starting ones; sublattice
-  // when they are fractions of them and its lattice holds the starting one.
+  // when they are fractions of them and its lattice holds the starting one; unrelated when
+  // neither lattice holds the other.
   lattice::cell_relation relation;
   lattice::rational_matrix matrix;
   // The verdict with what it means for the reflections.
@@ -50,8 +51,7 @@ struct found_cell_lattice {
 // Throws lattice::lattice_error when they are not simple fractions.
 lattice::rational_matrix found_cell_matrix(const found_line_fields& found);
 
-// Throws lattice::lattice_error for a starting cell without volume, a singular matrix, or axes
-// that make neither lattice hold the other.
+// Throws lattice::lattice_error for a starting cell without volume or a singular matrix.
 found_cell_lattice explain_found_cell(const found_line_fields& found, const lattice::cell& start,
                                       double delta_limit);
 

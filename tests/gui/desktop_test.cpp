@@ -8,15 +8,13 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "screen_room.hpp"
 #include "shown_toolkit.hpp"
 #include "window_driver.hpp"
 
 namespace toolkit::qt {
 
 namespace {
-
-// A screen of 1366 x 768 with a desktop panel of 48 pixels and a title bar of 32.
-constexpr QSize kSmallScreenRoom(1366, 768 - 48 - 32);
 
 QRect place(shown_toolkit& s, control c) {
   return s.find(c)->geometry();

@@ -1,10 +1,13 @@
 // The lattice analysis in the real window: the panel follows the typed cell and its own
-// conditions, an entry becomes the starting cell and runs, every export reads back, found lines
-// are explained, and a summary's solutions are grouped.
+// conditions, an entry becomes the starting cell and runs, a centred entry is analysed with its
+// centring, every export reads back, found lines are explained, and a summary's solutions are
+// grouped.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,14 +15,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
+#include <cmath>
 #include <fstream>
 #include <map>
 
+#include "main/cell_file_format.hpp"
 #include "main/found_cell_lattice.hpp"
+#include "mathhkl/crystal_systems.hpp"
 #include "window_driver.hpp"
 
 namespace quarvel::gui {
@@ -57,6 +65,82 @@ QStringList column(QTableView* t, int col) {
   for (int r = 0; r < t->model()->rowCount(); ++r)
     out << t->model()->index(r, col).data().toString();
   return out;
+}
+
+QComboBox* centring_box(program& p) {
+  return p.lattice().lattice().findChild<QComboBox*>(QStringLiteral("LatticeCentring"));
+}
+
+// Keyboard, "Tricl." and the six parameters as typed.
+void enter_triclinic_cell(window_driver& user, const QList<double>& parameters) {
+  user.click(control::BitBtn2);
+  user.pick(control::ListBox3, mathhkl::keyboard_list_index(mathhkl::crystal_system::triclinic));
+  const control fields[] = {control::Edit3, control::Edit4, control::Edit5,
+                            control::Edit6, control::Edit7, control::Edit8};
+  for (int k = 0; k < 6; ++k) user.type(fields[k], QString::number(parameters[k], 'f', 4));
+}
+
+// The cell spanned by three vectors given in Cartesian coordinates.
+QList<double> cell_of_vectors(const std::array<std::array<double, 3>, 3>& v) {
+  auto dot = [&](size_t i, size_t j) {
+    return v[i][0] * v[j][0] + v[i][1] * v[j][1] + v[i][2] * v[j][2];
+  };
+  auto angle = [&](size_t i, size_t j) {
+    return std::acos(dot(i, j) / std::sqrt(dot(i, i) * dot(j, j))) * 180 / M_PI;
+  };
+  return {std::sqrt(dot(0, 0)), std::sqrt(dot(1, 1)), std::sqrt(dot(2, 2)),
+          angle(1, 2),          angle(0, 2),          angle(0, 1)};
+}
+
+double volume_of(const QString& cell_text) {
+  const QStringList p = cell_text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  const double k = M_PI / 180;
+  const double ca = std::cos(p[3].toDouble() * k), cb = std::cos(p[4].toDouble() * k),
+               cg = std::cos(p[5].toDouble() * k);
+  return p[0].toDouble() * p[1].toDouble() * p[2].toDouble() *
+         std::sqrt(1 - ca * ca - cb * cb - cg * cg + 2 * ca * cb * cg);
+}
+
+// The lattice's own entries (index 1) as Bravais symbol and conventional volume, sorted: the
+// same lattice gives the same list from any of its cells.
+std::vector<std::pair<QString, double>> own_entries(QTableView* t) {
+  std::vector<std::pair<QString, double>> out;
+  for (int r = 0; r < t->model()->rowCount(); ++r)
+    if (t->model()->index(r, 0).data().toString() == QStringLiteral("1"))
+      out.emplace_back(t->model()->index(r, 1).data().toString().left(2),
+                       volume_of(t->model()->index(r, 4).data().toString()));
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+// Selects the first entry of the lattice itself with this label and clicks "Use as starting
+// cell"; false when there is none.
+bool use_own_entry(program& p, const QString& label) {
+  QTableView* t = table(p);
+  for (int r = 0; r < t->model()->rowCount(); ++r) {
+    if (t->model()->index(r, 0).data().toString() != QStringLiteral("1") ||
+        t->model()->index(r, 1).data().toString() != label)
+      continue;
+    t->selectRow(r);
+    QTest::mouseClick(p.lattice().lattice().findChild<QAbstractButton*>(QStringLiteral("UseCell")),
+                      Qt::LeftButton);
+    return true;
+  }
+  return false;
+}
+
+// Answers the next file dialog with `path`, or cancels it when `path` is empty; one timer for
+// each dialog.
+void answer_file_dialog(QTimer& user, const QString& path) {
+  QObject::connect(&user, &QTimer::timeout, [&user, path] {
+    auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (chooser == nullptr) return;
+    user.stop();
+    if (path.isEmpty()) return chooser->reject();
+    chooser->selectFile(path);
+    static_cast<QDialog*>(chooser)->accept();
+  });
+  user.start(5);
 }
 
 std::string read_all(const QString& path) {
@@ -129,6 +213,10 @@ class lattice_window_test : public QObject {
  private slots:
   void panel_follows_the_typed_cell_and_its_delta_limit();
   void an_entry_becomes_the_starting_cell_and_runs();
+  void a_centred_entry_is_analysed_with_its_centring_data();
+  void a_centred_entry_is_analysed_with_its_centring();
+  void the_centring_goes_back_to_primitive_for_a_cell_file_data();
+  void the_centring_goes_back_to_primitive_for_a_cell_file();
   void every_export_reads_back_and_a_failed_write_leaves_no_file();
   void found_lines_are_explained_and_keep_their_text();
   void compare_solutions_groups_a_summary();
@@ -205,6 +293,123 @@ void lattice_window_test::an_entry_becomes_the_starting_cell_and_runs() {
   QVERIFY(user.unexpected_boxes().isEmpty());
 }
 
+void lattice_window_test::a_centred_entry_is_analysed_with_its_centring_data() {
+  QTest::addColumn<QList<double>>("primitive");
+  QTest::addColumn<QString>("type");
+  QTest::addColumn<QString>("letter");  // the centring of the cell put into the fields
+  QTest::addColumn<QString>("ratio");   // V/Vo of that type's entry in the new analysis
+  QTest::newRow("oI 5 x 6 x 7") << cell_of_vectors({{{5, 0, 0}, {0, 6, 0}, {2.5, 3, 3.5}}}) << "oI"
+                                << "I"
+                                << "1.000";
+  QTest::newRow("cF 5") << QList<double>{3.5355, 3.5355, 3.5355, 60, 60, 60} << "cF"
+                        << "F"
+                        << "1.000";
+  // The fields take the rhombohedral cell, which is primitive.
+  QTest::newRow("hR 5, 75 degrees") << QList<double>{5, 5, 5, 75, 75, 75} << "hR"
+                                    << "P"
+                                    << "3.000";
+}
+
+void lattice_window_test::a_centred_entry_is_analysed_with_its_centring() {
+  QFETCH(QList<double>, primitive);
+  QFETCH(QString, type);
+  QFETCH(QString, letter);
+  QFETCH(QString, ratio);
+  program p;
+  window_driver user(p);
+  QVERIFY(user.start());
+  enter_triclinic_cell(user, primitive);
+  lattice_window& w = p.lattice().lattice();
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  QTableView* t = table(p);
+  const auto before = own_entries(t);
+  QVERIFY(use_own_entry(p, type));
+
+  QComboBox* centring = centring_box(p);
+  QCOMPARE(centring->currentText(), letter);
+  // The letter is seen: shown, inside the window, on top, and not cut by the arrow.
+  QVERIFY(centring->isVisible());
+  QVERIFY(w.rect().contains(QRect(centring->mapTo(&w, QPoint(0, 0)), centring->size())));
+  QWidget* on_top = w.childAt(centring->mapTo(&w, centring->rect().center()));
+  QVERIFY(on_top == centring || centring->isAncestorOf(on_top));
+  QStyleOptionComboBox option;
+  option.initFrom(centring);
+  const QRect field = centring->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                        QStyle::SC_ComboBoxEditField, centring);
+  QVERIFY(centring->fontMetrics().horizontalAdvance(letter) <= field.width());
+
+  // The same lattice as before, not the centred cell read as primitive: the same types at the
+  // same volumes, the most symmetric first.
+  QCOMPARE(column(t, 1).first(), type);
+  QCOMPARE(column(t, 7).first(), ratio);
+  const auto after = own_entries(t);
+  QCOMPARE(after.size(), before.size());
+  for (size_t k = 0; k < after.size(); ++k) {
+    QCOMPARE(after[k].first, before[k].first);
+    QVERIFY2(std::abs(after[k].second / before[k].second - 1) < 1e-3,
+             qPrintable(after[k].first +
+                        QStringLiteral(" %1 %2").arg(after[k].second).arg(before[k].second)));
+  }
+  QVERIFY(w.findChild<QLabel*>(QStringLiteral("LatticeCell"))
+              ->text()
+              .startsWith(letter == QStringLiteral("P")
+                              ? QStringLiteral("Cell (typed): ")
+                              : QStringLiteral("Cell (typed, %1-centred): ").arg(letter)));
+}
+
+void lattice_window_test::the_centring_goes_back_to_primitive_for_a_cell_file_data() {
+  QTest::addColumn<QString>("action");
+  QTest::addColumn<QString>("letter");
+  QTest::newRow("typing keeps it") << "type"
+                                   << "I";
+  QTest::newRow("a cell file read") << "read"
+                                    << "P";
+  QTest::newRow("a cancelled read keeps it") << "cancel"
+                                             << "I";
+  // The second read changes no field: the read itself resets.
+  QTest::newRow("the same file again after choosing I") << "read twice"
+                                                        << "P";
+}
+
+void lattice_window_test::the_centring_goes_back_to_primitive_for_a_cell_file() {
+  QFETCH(QString, action);
+  QFETCH(QString, letter);
+  program p;
+  window_driver user(p);
+  QVERIFY(user.start());
+  enter_triclinic_cell(user, cell_of_vectors({{{5, 0, 0}, {0, 6, 0}, {2.5, 3, 3.5}}}));
+  p.lattice().lattice().show();
+  QVERIFY(use_own_entry(p, QStringLiteral("oI")));
+  QComboBox* centring = centring_box(p);
+  QCOMPARE(centring->currentText(), QStringLiteral("I"));
+
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("cell.cry"));
+  std::ofstream(path.toStdString(), std::ios::binary)
+      << cell_file_text("ORTH", {4.0L, 5.0L, 6.0L, 90.0L, 90.0L, 90.0L});
+  QTimer first, second;
+  if (action == QStringLiteral("type")) {
+    user.type(control::Edit3, QStringLiteral("5.01"));
+    user.type(control::Edit4, user.find<QLineEdit>(control::Edit4)->text());  // leaves a
+  } else {
+    answer_file_dialog(first, action == QStringLiteral("cancel") ? QString() : path);
+    user.click(control::OpenLanfitfile1);
+  }
+  if (action == QStringLiteral("read twice")) {
+    QCOMPARE(user.find<QLineEdit>(control::Edit3)->text().trimmed(), QStringLiteral("4.0000"));
+    centring->setCurrentIndex(centring->findText(QStringLiteral("I")));
+    answer_file_dialog(second, path);
+    user.click(control::OpenLanfitfile1);
+  }
+  QCOMPARE(centring->currentText(), letter);
+  QVERIFY(table(p)->model()->rowCount() > 0);
+  const QString caption =
+      p.lattice().lattice().findChild<QLabel*>(QStringLiteral("LatticeCell"))->text();
+  QVERIFY2(caption.contains(QStringLiteral("-centred")) == (letter != QStringLiteral("P")),
+           qPrintable(caption));
+}
+
 void lattice_window_test::every_export_reads_back_and_a_failed_write_leaves_no_file() {
   program p;
   window_driver user(p);
@@ -277,11 +482,11 @@ void lattice_window_test::found_lines_are_explained_and_keep_their_text() {
     QVERIFY(f.has_value());
     const QString expected =
         QString::fromStdString(explanation_text(explain_found_cell(*f, start, 3)));
-    QCOMPARE(p.lattice().found_cell_label().text(),
+    QCOMPARE(p.lattice().found_cell_line().full_text(),
              QStringLiteral("Cell %1: %2").arg(row + 1).arg(expected));
   }
-  QVERIFY(p.lattice().found_cell_label().text().contains(QStringLiteral("superlattice")) ||
-          p.lattice().found_cell_label().text().contains(QStringLiteral("fractions")));
+  QVERIFY(p.lattice().found_cell_line().full_text().contains(QStringLiteral("superlattice")) ||
+          p.lattice().found_cell_line().full_text().contains(QStringLiteral("fractions")));
   QCOMPARE(user.lines(control::ListBox4), before);
 }
 
@@ -315,7 +520,7 @@ void lattice_window_test::compare_solutions_groups_a_summary() {
   for (int k = 0; k < first->childCount(); ++k)
     members << first->child(k)->text(0) + ":" + first->child(k)->text(2);
   QCOMPARE(members,
-           (QStringList{QStringLiteral("2:same lattice (C-centred cell)"),
+           (QStringList{QStringLiteral("2:same lattice, C-centred cell"),
                         QStringLiteral("3:same lattice"), QStringLiteral("4:superlattice ×4")}));
   QCOMPARE(tree->topLevelItem(1)->text(0), QStringLiteral("5"));
   QCOMPARE(tree->topLevelItem(1)->childCount(), 0);
