@@ -31,9 +31,9 @@ analysis analyse(const cell& input, const analysis_options& options) {
   result.input = input;
   result.centring_type = options.centring_type;
   result.delta_limit = options.delta_limit;
-  dmat3 g_input = metric_of(input);
-  result.input_volume = volume_of(g_input);
   reduced_basis reduced = reduce_cell(input, options.centring_type);
+  // From the cell itself: the metric loses the volume of a nearly flat cell.
+  result.input_volume = cell_volume(input);
   result.reduced = cell_of(reduced.metric);
   result.reduced_matrix = reduced.basis;
   std::vector<imat3> rotations = lattice_rotation_group(reduced.metric, options.delta_limit);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 namespace lattice {
@@ -67,7 +68,11 @@ translations lattice_points(const imat3& rows, int det) {
 // whole.
 bool is_lattice_vector(const ivec3& t, const imat3& rows) {
   for (int j = 0; j < 3; ++j)
-    if ((t[0] * rows[j] + t[1] * rows[3 + j] + t[2] * rows[6 + j]) % 12 != 0) return false;
+    if ((static_cast<long long>(t[0]) * rows[j] + static_cast<long long>(t[1]) * rows[3 + j] +
+         static_cast<long long>(t[2]) * rows[6 + j]) %
+            12 !=
+        0)
+      return false;
   return true;
 }
 
@@ -78,8 +83,13 @@ int centring_multiplicity(centring c) {
 }
 
 cell_relation relation_of(const imat3& rows, centring cell_centring) {
-  const long long det = determinant(std::array<long long, 9>{
-      rows[0], rows[1], rows[2], rows[3], rows[4], rows[5], rows[6], rows[7], rows[8]});
+  // In 128 bits: the rows of a basis in a reduced basis reach 10^8.
+  __extension__ using wide = __int128;
+  const wide wide_det = determinant(std::array<wide, 9>{rows[0], rows[1], rows[2], rows[3], rows[4],
+                                                        rows[5], rows[6], rows[7], rows[8]});
+  if (wide_det > (wide(1) << 62) || wide_det < -(wide(1) << 62))
+    throw lattice_error("the cell's axes are too long to carry exactly");
+  const long long det = static_cast<long long>(wide_det);
   if (det == 0) throw lattice_error("the cell's axes are coplanar: their determinant is 0");
   for (const ivec3& t : points_of(cell_centring))
     if (!is_lattice_vector(t, rows))
@@ -96,6 +106,8 @@ cell_relation relation_of(const imat3& rows, centring cell_centring) {
                 s.reverse};
     }
   }
+  if (points / multiplicity > std::numeric_limits<int>::max())
+    throw lattice_error("the cell's axes are too long to carry exactly");
   return {relation_kind::superlattice, static_cast<int>(points / multiplicity), centring::P, false};
 }
 

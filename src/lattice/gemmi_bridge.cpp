@@ -1,7 +1,9 @@
 // The only translation unit that includes gemmi.
 #include "lattice/gemmi_bridge.hpp"
 
+#include <algorithm>
 #include <gemmi/twin.hpp>  // includes cellred.hpp
+#include <limits>
 
 namespace lattice::gemmi_bridge {
 
@@ -17,17 +19,31 @@ imat3 rows_of(const gemmi::Op::Rot& columns) {
   return rows;
 }
 
+constexpr long long largest_entry_after(int steps) {
+  long long entry = gemmi::Op::DEN;
+  for (int i = 0; i < steps; ++i) entry *= 3;
+  return entry;
+}
+static_assert(largest_entry_after(kNiggliSteps) <= std::numeric_limits<int>::max());
+
 }  // namespace
 
 imat3 centred_to_primitive_rows(char centring_letter) {
   return rows_of(gemmi::centred_to_primitive(centring_letter));
 }
 
-imat3 niggli_basis_rows(const dmat3& g, double epsilon) {
-  gemmi::GruberVector gruber(std::array<double, 6>{g[0], g[4], g[8], 2 * g[5], 2 * g[2], 2 * g[1]});
+g6 g6_of(const dmat3& g) {
+  return {g[0], g[4], g[8], 2 * g[5], 2 * g[2], 2 * g[1]};
+}
+
+niggli_run niggli_steps(const g6& start, double epsilon, int steps) {
+  steps = std::clamp(steps, 1, kNiggliSteps);
+  gemmi::GruberVector gruber(start);
   gruber.set_change_of_basis(gemmi::Op::identity());
-  gruber.niggli_reduce(epsilon, 1000);
-  return rows_of(gruber.change_of_basis->rot);
+  // gemmi counts a normalisation and a step as one iteration and stops before the step of the
+  // last one: steps + 1 iterations take at most `steps` steps.
+  const int iterations = gruber.niggli_reduce(epsilon, steps + 1);
+  return {rows_of(gruber.change_of_basis->rot), gruber.parameters(), iterations <= steps};
 }
 
 const std::vector<two_fold>& reduced_cell_two_folds() {

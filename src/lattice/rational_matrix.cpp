@@ -1,7 +1,9 @@
 // Exact arithmetic on changes of basis.
 #include "lattice/rational_matrix.hpp"
 
+#include <limits>
 #include <numeric>
+#include <utility>
 
 #include "lattice/types.hpp"
 
@@ -34,30 +36,61 @@ rational_matrix normalised(rational_matrix m) {
   return m;
 }
 
+namespace {
+
+// The changes of basis of a cell given far from reduced have entries up to a million, whose
+// products of three leave 64 bits: every product and determinant is formed in 128 bits and
+// must come back within 64.
+__extension__ using wide = __int128;
+using wide_mat3 = std::array<wide, 9>;
+
+wide_mat3 widened(const std::array<long long, 9>& m) {
+  wide_mat3 w;
+  for (int i = 0; i < 9; ++i) w[i] = m[i];
+  return w;
+}
+
+long long narrowed(wide x) {
+  if (x > std::numeric_limits<long long>::max() || x < std::numeric_limits<long long>::min())
+    throw lattice_error("a change of basis has entries too large to carry exactly");
+  return static_cast<long long>(x);
+}
+
+std::array<long long, 9> narrowed(const wide_mat3& w) {
+  std::array<long long, 9> m;
+  for (int i = 0; i < 9; ++i) m[i] = narrowed(w[i]);
+  return m;
+}
+
+}  // namespace
+
 rational_matrix multiply(const rational_matrix& x, const rational_matrix& y) {
   rational_matrix r;
-  r.num = multiply(x.num, y.num);
-  r.den = x.den * y.den;
+  r.num = narrowed(multiply(widened(x.num), widened(y.num)));
+  r.den = narrowed(wide(x.den) * y.den);
   return normalised(r);
 }
 
 rational_matrix inverse(const rational_matrix& m) {
   // inv(N/d) = d * adj(N) / det(N)
-  long long det = determinant(m.num);
+  const wide det = determinant(widened(m.num));
   if (det == 0) throw lattice_error("singular change of basis");
+  wide_mat3 adj = adjugate(widened(m.num));
+  for (wide& x : adj) x *= m.den;
   rational_matrix r;
-  r.num = adjugate(m.num);
-  for (auto& x : r.num) x *= m.den;
-  r.den = det;
+  r.num = narrowed(adj);
+  r.den = narrowed(det);
   return normalised(r);
 }
 
 std::pair<long long, long long> determinant(const rational_matrix& m) {
-  long long n = determinant(m.num);
-  long long d = m.den * m.den * m.den;
-  long long g = std::gcd(n, d);
-  if (g == 0) return {0, 1};
-  return {n / g, d / g};
+  const wide n = determinant(widened(m.num));
+  const wide d = wide(m.den) * m.den * m.den;
+  if (n == 0) return {0, 1};
+  // Euclid in 128 bits: the determinant of entries near a million needs them.
+  wide a = n < 0 ? -n : n, b = d;
+  while (b != 0) a = std::exchange(b, a % b);
+  return {narrowed(n / a), narrowed(d / a)};
 }
 
 std::string fraction_text(long long num, long long den) {

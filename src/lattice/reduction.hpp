@@ -15,11 +15,20 @@ struct reduced_basis {
   rational_matrix basis;  // rows: the reduced axes in the axes that were reduced
 };
 
+// The largest entry, in magnitude, that a change of basis to a reduced cell and its inverse may
+// have. It takes settings with entries of tens and edges 10^5 apart, and keeps the products with
+// the small integer settings of conventional cells and sub-lattices, and their determinants,
+// within 64 bits.
+inline constexpr long long kLargestChangeOfBasisEntry = 1000000;
+
 // Niggli reduction (Křivý & Gruber 1976, with a relative epsilon as Grosse-Kunstleve et al.
-// 2004 advise) of the lattice whose primitive basis has metric g.
+// 2004 advise) of the lattice whose primitive basis has metric g. Throws lattice_error when the
+// change of basis or its inverse has an entry beyond kLargestChangeOfBasisEntry.
 reduced_basis niggli_reduce(const dmat3& g);
 
-// The whole way from a user's cell: its centred lattice, reduced.
+// The whole way from a user's cell: its centred lattice, reduced. Throws lattice_error for a
+// cell metric_of refuses, for a change of basis as niggli_reduce does, and for a lattice with a
+// vector shorter than kShortestEdge.
 reduced_basis reduce_cell(const cell& c, centring centring_type);
 
 }  // namespace lattice
