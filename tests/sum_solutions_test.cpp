@@ -33,6 +33,26 @@ TEST(SumSolutions, NumbersTheListedCellsAndGivesTheReasonForLinesItCannotUse) {
   }
 }
 
+TEST(SumSolutions, KeepsTheFigureOfMeritOfCharactersOneToTen) {
+  struct row {
+    const char* lead;
+    std::optional<double> fom;
+  };
+  const row rows[] = {{" 20  31.2", 31.2},          {"100 123.45", 123.45},
+                      {" 18     0", 0.0},           {" 20", std::nullopt},  // the count alone
+                      {"  ITO 31.2", std::nullopt},  // a word where the count goes
+                      {" 20  31.x", std::nullopt},  {" 20 31 40", std::nullopt}};
+  for (const row& r : rows) {
+    const mathhkl::sum_solutions s = mathhkl::read_sum_solutions(quarvel::testing::summary_line(
+        r.lead, "1.00", "  5.00000  6.00000  7.00000  90.000  90.000  90.000"));
+    ASSERT_EQ(s.solutions.size(), 1u) << r.lead;
+    ASSERT_EQ(s.solutions[0].figure_of_merit.has_value(), r.fom.has_value()) << r.lead;
+    if (r.fom) {
+      EXPECT_NEAR(*s.solutions[0].figure_of_merit, *r.fom, 1e-9) << r.lead;
+    }
+  }
+}
+
 TEST(SumSolutions, ANumberBeyondTheStoredRangeRejectsItsLineOnly) {
   std::vector<std::string> lines = kSampleSummary;
   lines.push_back(

@@ -1,6 +1,8 @@
 // Text exports of analysis entries; numbers locale-free, as everywhere in the analysis.
 #include "lattice/entry_export.hpp"
 
+#include <algorithm>
+
 #include "lattice/metric.hpp"
 #include "lattice/number_text.hpp"
 
@@ -21,6 +23,40 @@ std::string joined(const std::vector<std::string>& fields, const std::string& se
   for (size_t i = 0; i < fields.size(); ++i)
     line += (i ? separator : "") + (quote ? csv_field(fields[i]) : fields[i]);
   return line;
+}
+
+// The columns whose text is several numbers, by position in entry_columns, with a name for each.
+struct split_column {
+  size_t column;
+  std::vector<std::string> names;
+};
+
+const std::vector<split_column>& split_columns() {
+  static const std::vector<split_column> columns{
+      {4, {"a (A)", "b (A)", "c (A)", "alpha (deg)", "beta (deg)", "gamma (deg)"}},
+      {5,
+       {"Ideal a (A)", "Ideal b (A)", "Ideal c (A)", "Ideal alpha (deg)", "Ideal beta (deg)",
+        "Ideal gamma (deg)"}},
+      {6, {"Length deviation (A)", "Angle deviation (deg)"}},
+  };
+  return columns;
+}
+
+const split_column* split_of(size_t column) {
+  for (const split_column& s : split_columns())
+    if (s.column == column) return &s;
+  return nullptr;
+}
+
+std::vector<std::string> words(const std::string& text) {
+  std::vector<std::string> out;
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t blank = std::min(text.find(' ', start), text.size());
+    out.push_back(text.substr(start, blank - start));
+    start = blank + 1;
+  }
+  return out;
 }
 
 }  // namespace
@@ -57,9 +93,37 @@ std::string entries_csv(const std::vector<lattice_entry>& entries) {
   return out;
 }
 
+std::vector<std::string> entry_value_names() {
+  std::vector<std::string> out;
+  const std::vector<std::string> names = entry_column_names();
+  for (size_t k = 0; k < names.size(); ++k) {
+    const split_column* split = split_of(k);
+    if (split == nullptr)
+      out.push_back(names[k]);
+    else
+      out.insert(out.end(), split->names.begin(), split->names.end());
+  }
+  return out;
+}
+
+std::vector<std::string> entry_values(const lattice_entry& e) {
+  std::vector<std::string> out;
+  const std::vector<std::string> columns = entry_columns(e);
+  for (size_t k = 0; k < columns.size(); ++k) {
+    if (split_of(k) == nullptr) {
+      out.push_back(columns[k]);
+    } else {
+      // The same text as the table's, cut at its blanks: the numbers cannot differ.
+      const std::vector<std::string> parts = words(columns[k]);
+      out.insert(out.end(), parts.begin(), parts.end());
+    }
+  }
+  return out;
+}
+
 std::string entries_tsv(const std::vector<const lattice_entry*>& entries) {
-  std::string out;
-  for (const lattice_entry* e : entries) out += joined(entry_columns(*e), "\t", false) + "\n";
+  std::string out = joined(entry_value_names(), "\t", false) + "\n";
+  for (const lattice_entry* e : entries) out += joined(entry_values(*e), "\t", false) + "\n";
   return out;
 }
 

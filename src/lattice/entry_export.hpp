@@ -15,7 +15,12 @@ std::vector<std::string> entry_columns(const lattice_entry& e);
 
 // RFC 4180 CSV: the header and one row per entry, lines ended by CR LF.
 std::string entries_csv(const std::vector<lattice_entry>& entries);
-// Tab-separated, one line per entry, without header; for the clipboard.
+// The same columns with one value each: the cell's and the ideal cell's six parameters and the
+// two deviations in columns of their own, so that a spreadsheet paste lines up.
+std::vector<std::string> entry_value_names();
+std::vector<std::string> entry_values(const lattice_entry& e);
+
+// Tab-separated, entry_value_names as the header, then one line per entry; for the clipboard.
 std::string entries_tsv(const std::vector<const lattice_entry*>& entries);
 
 // _cell_* items, the crystal system and Bravais type, and the change of basis from the input

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "lattice/number_text.hpp"
+#include "lattice_gui/window_place.hpp"
 #include "main/found_cell_lattice.hpp"
 
 namespace quarvel::gui {
@@ -17,12 +18,6 @@ namespace {
 // In the results panel, right of the initial-cell line: the one place that is free in both
 // entry modes and moves with the panel when the window grows.
 constexpr QRect kButtonPlace{760, 30, 100, 25};
-
-void open(QDialog* d) {
-  d->show();
-  d->raise();
-  d->activateWindow();
-}
 
 // Under the whole client area: beneath the found-cell list however the window grows, and above
 // the status line that the list-full message brings. The text starts where the list does. The
@@ -59,8 +54,8 @@ lattice_features::lattice_features(QMainWindow& window, TForm1& form)
   QAction* compare = menu->addAction(QStringLiteral("&Compare solutions…"));
   compare->setObjectName(QStringLiteral("CompareSolutions1"));
   compare->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
-  connect(symmetry, &QAction::triggered, this, [this] { open(lattice_); });
-  connect(compare, &QAction::triggered, this, [this] { open(solutions_); });
+  connect(symmetry, &QAction::triggered, this, [this] { show_beside(*lattice_, window_); });
+  connect(compare, &QAction::triggered, this, [this] { show_beside(*solutions_, window_); });
 
   if (auto* results = window.findChild<QWidget*>(QStringLiteral("Panel2"))) {
     auto* button = new QPushButton(QStringLiteral("Lattice…"), results);

@@ -3,14 +3,22 @@
 #include "lattice_gui/lattice_table_model.hpp"
 
 #include <QFontDatabase>
+#include <array>
 
 #include "lattice/entry_export.hpp"
+#include "lattice/metric.hpp"
 
 namespace quarvel::gui {
 
 namespace {
 
 enum column { kIndex, kBravais, kSystem, kDelta, kCell, kIdeal, kDeviation, kRatio };
+
+// Cells sort by size: the volume, then a, b and c.
+QVariantList cell_key(const lattice::cell& c) {
+  const std::array<double, 6> p = c.parameters();
+  return {lattice::volume_of(lattice::metric_of(c)), p[0], p[1], p[2]};
+}
 
 }  // namespace
 
@@ -49,6 +57,10 @@ QVariant lattice_table_model::data(const QModelIndex& index, int role) const {
                  lattice::space_group_number(e.bravais);
         case kDelta:
           return e.delta;
+        case kCell:
+          return cell_key(e.conventional);
+        case kIdeal:
+          return cell_key(e.ideal);
         case kDeviation:
           return e.length_deviation;
         case kRatio:

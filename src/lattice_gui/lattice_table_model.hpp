@@ -22,6 +22,7 @@ class lattice_table_model : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+  // The number behind a column's text; for the cell columns a list of numbers (see entry_sort).
   static constexpr int kSortRole = Qt::UserRole;
 
  private:

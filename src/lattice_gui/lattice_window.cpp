@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -28,6 +27,7 @@
 #include "lattice/entry_export.hpp"
 #include "lattice/number_text.hpp"
 #include "lattice_gui/delta_ladder.hpp"
+#include "lattice_gui/entry_sort.hpp"
 #include "lattice_gui/lattice_table_model.hpp"
 #include "mathhkl/file_io.hpp"
 #include "platform/error.hpp"
@@ -51,8 +51,8 @@ lattice_window::lattice_window(QMainWindow& main, TForm1& form)
   setWindowTitle(QStringLiteral("Lattice symmetry"));
   setModal(false);
   setSizeGripEnabled(true);
-  ask_path_ = [this](const QString& caption, const QString& filter) {
-    return QFileDialog::getSaveFileName(this, caption, QString(), filter);
+  ask_path_ = [this](const QString& caption, const QStringList& filters) {
+    return ask_save_path(this, caption, filters);
   };
   build();
   watch_main_window();
@@ -62,6 +62,7 @@ void lattice_window::build() {
   caption_ = new QLabel(this);
   caption_->setObjectName(QStringLiteral("LatticeCell"));
   caption_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  caption_->setWordWrap(true);
   centring_ = new QComboBox(this);
   centring_->setObjectName(QStringLiteral("LatticeCentring"));
   using kind = lattice::centring;
@@ -86,7 +87,7 @@ void lattice_window::build() {
   conditions->addRow(QStringLiteral("Largest &index"), index_);
 
   model_ = new lattice_table_model(this);
-  sorted_ = new QSortFilterProxyModel(this);
+  sorted_ = new entry_sort(this);
   sorted_->setSourceModel(model_);
   sorted_->setSortRole(lattice_table_model::kSortRole);
   table_ = new QTableView(this);
@@ -111,12 +112,17 @@ void lattice_window::build() {
   auto* cif = button(QStringLiteral("ExportCif"), QStringLiteral("Export cell as CI&F…"), this);
   auto* picture = button(QStringLiteral("SavePicture"), QStringLiteral("Save &picture…"), this);
   auto* close = button(QStringLiteral("CloseLattice"), QStringLiteral("Close"), this);
+  // Two rows, the entry's actions and the exports, so that the window fits beside Form1.
   auto* actions = new QHBoxLayout;
-  for (QPushButton* b : {use, copy, table, cif, picture}) actions->addWidget(b);
+  for (QPushButton* b : {use, copy}) actions->addWidget(b);
   actions->addStretch();
   actions->addWidget(close);
+  auto* exports = new QHBoxLayout;
+  for (QPushButton* b : {table, cif, picture}) exports->addWidget(b);
+  exports->addStretch();
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("LatticeMessage"));
+  message_->setWordWrap(true);
 
   auto* top = new QHBoxLayout;
   top->addWidget(caption_, 1);
@@ -125,6 +131,7 @@ void lattice_window::build() {
   layout->addLayout(top);
   layout->addWidget(split, 1);
   layout->addLayout(actions);
+  layout->addLayout(exports);
   layout->addWidget(message_);
   resize(1100, 480);
   setTabOrder(centring_, delta_);
@@ -274,28 +281,34 @@ void lattice_window::copy_selection() {
 
 void lattice_window::export_table() {
   if (!analysed_) return tell(QStringLiteral("Nothing to export."));
-  const QString path =
-      ask_path_(QStringLiteral("Export the table"), QStringLiteral("CSV (*.csv);;JSON (*.json)"));
-  if (path.isEmpty()) return;
+  const chosen_file chosen =
+      ask_path_(QStringLiteral("Export the table"),
+                {QStringLiteral("CSV (*.csv)"), QStringLiteral("JSON (*.json)")});
+  if (chosen.path.isEmpty()) return;
+  const QString suffix = chosen_suffix(chosen).toLower();
+  const bool json = suffix == QStringLiteral("json");
   const lattice::analysis a =
       lattice::analyse(*analysed_, {analysed_centring_, analysed_delta_, analysed_index_});
-  write(path, path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
-                  ? lattice::analysis_json(a) + "\n"
-                  : lattice::entries_csv(a.lattices));
+  write(with_suffix(chosen.path, json ? suffix : QStringLiteral("csv")),
+        json ? lattice::analysis_json(a) + "\n" : lattice::entries_csv(a.lattices));
 }
 
 void lattice_window::export_cif() {
   const std::vector<const lattice::lattice_entry*> chosen = selected_entries();
   if (chosen.empty() || !analysed_) return tell(QStringLiteral("Select an entry first."));
-  const QString path =
-      ask_path_(QStringLiteral("Export the cell as CIF"), QStringLiteral("CIF (*.cif)"));
-  if (!path.isEmpty()) write(path, lattice::entry_cif(*chosen.front(), *analysed_));
+  const chosen_file file =
+      ask_path_(QStringLiteral("Export the cell as CIF"), {QStringLiteral("CIF (*.cif)")});
+  if (!file.path.isEmpty())
+    write(with_suffix(file.path, QStringLiteral("cif")),
+          lattice::entry_cif(*chosen.front(), *analysed_));
 }
 
 void lattice_window::save_picture() {
-  const QString path =
-      ask_path_(QStringLiteral("Save the delta ladder"), QStringLiteral("PNG (*.png)"));
-  if (path.isEmpty()) return;
+  const chosen_file file =
+      ask_path_(QStringLiteral("Save the delta ladder"), {QStringLiteral("PNG (*.png)")});
+  if (file.path.isEmpty()) return;
+  // The picture's format follows the extension, which the filter supplies when there is none.
+  const QString path = with_suffix(file.path, QStringLiteral("png"));
   tell(ladder_->save(path) ? QStringLiteral("Saved %1").arg(path)
                            : QStringLiteral("Could not write %1").arg(path));
 }

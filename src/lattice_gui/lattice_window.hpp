@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "lattice/analysis.hpp"
+#include "lattice_gui/save_question.hpp"
 #include "lattice_gui/starting_cell.hpp"
 
 class QComboBox;
@@ -27,8 +28,9 @@ class lattice_window : public QDialog {
  public:
   lattice_window(QMainWindow& main, TForm1& form);
 
-  // Asks where to save; the desktop's file dialog unless a test answers instead.
-  using path_question = std::function<QString(const QString& caption, const QString& filter)>;
+  // Asks where to save and in which format; the desktop's file dialog unless a test answers.
+  using path_question =
+      std::function<chosen_file(const QString& caption, const QStringList& filters)>;
   void set_path_question(path_question ask) { ask_path_ = std::move(ask); }
 
   // Analyses the starting cell again when it or the conditions changed (or when `force`).

@@ -2,11 +2,13 @@
 // relation and change of basis; the solutions that could not be used last, with the reason.
 #include "lattice_gui/solutions_window.hpp"
 
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -14,6 +16,7 @@
 
 #include "lattice/number_text.hpp"
 #include "lattice/solution_groups.hpp"
+#include "lattice_gui/solution_order.hpp"
 #include "lattice_summary.hpp"
 #include "platform/error.hpp"
 
@@ -31,10 +34,27 @@ QString relation_text(const lattice::group_member& m) {
   return QString::fromStdString(lattice::member_verdict(m));
 }
 
+constexpr int kColumns = 5;
+constexpr int kMeritColumn = 4;
+constexpr int kNumberRole = Qt::UserRole;  // the solution's number; none for other lines
+
+QString merit_text(const figures_of_merit& merits, int number) {
+  const auto it = merits.find(number);
+  return it == merits.end() ? QString() : QString::fromStdString(lattice::fixed(it->second, 1));
+}
+
+// A solution's line: its number kept for a double click, its figure of merit last.
+QTreeWidgetItem* solution_item(QTreeWidgetItem* item, int number, const figures_of_merit& merits) {
+  item->setData(0, kNumberRole, number);
+  item->setText(kMeritColumn, merit_text(merits, number));
+  item->setTextAlignment(kMeritColumn, Qt::AlignRight | Qt::AlignVCenter);
+  return item;
+}
+
 }  // namespace
 
 solutions_window::solutions_window(QWidget& parent, const TForm1& form)
-    : QDialog(&parent), form_(form) {
+    : QDialog(&parent), main_(parent), form_(form) {
   setObjectName(QStringLiteral("SolutionsWindow"));
   setWindowTitle(QStringLiteral("Compare solutions"));
   setModal(false);
@@ -49,18 +69,23 @@ solutions_window::solutions_window(QWidget& parent, const TForm1& form)
   length_->setRange(0.01, 20);
   length_->setValue(1);
   length_->setSuffix(QStringLiteral(" %"));
+  order_ = new QComboBox(this);
+  order_->setObjectName(QStringLiteral("CompareOrder"));
+  order_->addItems({QStringLiteral("symmetry"), QStringLiteral("figure of merit")});
   auto* conditions = new QFormLayout;
   conditions->addRow(QStringLiteral("&δ limit (types, angles)"), delta_);
   conditions->addRow(QStringLiteral("&Length tolerance"), length_);
+  conditions->addRow(QStringLiteral("O&rder groups by"), order_);
   auto* again = new QPushButton(QStringLiteral("C&ompare"), this);
   again->setObjectName(QStringLiteral("CompareAgain"));
   conditions->addRow(again);
   tree_ = new QTreeWidget(this);
   tree_->setObjectName(QStringLiteral("SolutionGroups"));
-  tree_->setColumnCount(4);
+  tree_->setColumnCount(kColumns);
   tree_->setHeaderLabels({QStringLiteral("Solution"), QStringLiteral("Lattice"),
-                          QStringLiteral("Relation to the head"),
-                          QStringLiteral("Change of basis")});
+                          QStringLiteral("Relation to the head"), QStringLiteral("Change of basis"),
+                          QStringLiteral("FOM")});
+  tree_->setToolTip(QStringLiteral("Double-click a solution to select it in the Crysfire list"));
   tree_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   tree_->header()->setSectionResizeMode(QHeaderView::Interactive);
   message_ = new QLabel(this);
@@ -71,6 +96,12 @@ solutions_window::solutions_window(QWidget& parent, const TForm1& form)
   layout->addWidget(message_);
   resize(760, 460);
   connect(again, &QPushButton::clicked, this, &solutions_window::compare);
+  // As the lattice window does: a changed condition is applied at once.
+  connect(delta_, &QDoubleSpinBox::valueChanged, this, &solutions_window::compare);
+  connect(length_, &QDoubleSpinBox::valueChanged, this, &solutions_window::compare);
+  connect(order_, &QComboBox::currentIndexChanged, this, &solutions_window::compare);
+  connect(tree_, &QTreeWidget::itemDoubleClicked, this,
+          [this](const QTreeWidgetItem* item) { chosen(item); });
 }
 
 void solutions_window::showEvent(QShowEvent* event) {
@@ -92,15 +123,21 @@ void solutions_window::compare() {
     message_->setText(QString::fromStdString(path + ": " + e.what()));
     return;
   }
+  const figures_of_merit merits = read_figures_of_merit(path);
+  if (order_->currentIndex() == 1) c.groups = by_figure_of_merit(std::move(c.groups), merits);
   std::map<int, const lattice::solution_type*> types;
   for (const lattice::solution_type& s : c.solutions) types[s.number] = &s;
   for (const lattice::solution_group& g : c.groups) {
-    auto* head = new QTreeWidgetItem(tree_, {QString::number(g.head), type_text(*types[g.head]),
-                                             QStringLiteral("head"), QString()});
+    auto* head = solution_item(
+        new QTreeWidgetItem(tree_, {QString::number(g.head), type_text(*types[g.head]),
+                                    QStringLiteral("head"), QString()}),
+        g.head, merits);
     for (const lattice::group_member& m : g.members)
-      new QTreeWidgetItem(head,
-                          {QString::number(m.number), type_text(*types[m.number]), relation_text(m),
-                           QString::fromStdString(lattice::change_of_basis_text(m.matrix))});
+      solution_item(
+          new QTreeWidgetItem(
+              head, {QString::number(m.number), type_text(*types[m.number]), relation_text(m),
+                     QString::fromStdString(lattice::change_of_basis_text(m.matrix))}),
+          m.number, merits);
     head->setExpanded(true);
   }
   if (!c.unusable.empty()) {
@@ -111,9 +148,36 @@ void solutions_window::compare() {
                 QString(), QString::fromStdString(u.reason)});
     bad->setExpanded(true);
   }
-  for (int k = 0; k < 4; ++k) tree_->resizeColumnToContents(k);
+  for (int k = 0; k < kColumns; ++k) tree_->resizeColumnToContents(k);
   message_->setText(
       QStringLiteral("%1 solutions in %2 groups").arg(c.solutions.size()).arg(c.groups.size()));
+}
+
+}  // namespace quarvel::gui
+
+namespace quarvel::gui {
+
+void solutions_window::chosen(const QTreeWidgetItem* item) {
+  const int number = item->data(0, kNumberRole).toInt();
+  if (number > 0) select_in_form(number);
+}
+
+void solutions_window::select_in_form(int number) {
+  auto* list =
+      main_.findChild<QListWidget*>(QString::fromLatin1(toolkit::name_of(control::ListBox1)));
+  // The list's line 0 is its header; solution n is line n.
+  if (list == nullptr || number >= list->count()) {
+    message_->setText(QStringLiteral("Solution %1 is not in the Crysfire list.").arg(number));
+    return;
+  }
+  list->setCurrentRow(number);
+  list->scrollToItem(list->item(number));
+  message_->setText(
+      list->isVisible()
+          ? QStringLiteral("Solution %1 is selected in the Crysfire list.").arg(number)
+          : QStringLiteral("Solution %1 is selected in the Crysfire list, which the "
+                           "keyboard entry hides.")
+                .arg(number));
 }
 
 }  // namespace quarvel::gui

@@ -5,9 +5,11 @@
 
 #include "main/form.hpp"
 
+class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace quarvel::gui {
 
@@ -16,13 +18,20 @@ class solutions_window : public QDialog {
 
  public:
   solutions_window(QWidget& parent, const TForm1& form);
-  void compare();  // the summary read afresh with the tolerances shown
+  void compare();  // the summary read afresh with the tolerances and the order shown
+  // Makes the solution the current line of Form1's Crysfire list, which Run and the lattice
+  // window read.
+  void select_in_form(int number);
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  void chosen(const QTreeWidgetItem* item);
+
+  QWidget& main_;
   const TForm1& form_;
+  QComboBox* order_ = nullptr;
   QDoubleSpinBox* delta_ = nullptr;
   QDoubleSpinBox* length_ = nullptr;
   QTreeWidget* tree_ = nullptr;

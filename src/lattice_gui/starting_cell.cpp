@@ -11,6 +11,7 @@
 #include "mathhkl/file_io.hpp"
 #include "mathhkl/sum_solutions.hpp"
 #include "platform/error.hpp"
+#include "toolkit/qt/field_text.hpp"
 
 namespace quarvel::gui {
 
@@ -131,7 +132,8 @@ lattice::centring put_starting_cell(QMainWindow& window, const lattice::lattice_
     if (shown_parameter == kPreset) continue;
     const auto i = static_cast<size_t>(shown_parameter);
     if (auto* field = find<QLineEdit>(window, kFields[k]))
-      field->setText(QString::fromStdString(lattice::fixed(p[i], i < 3 ? 4 : 3)));
+      toolkit::qt::put_field_text(*field,
+                                  QString::fromStdString(lattice::fixed(p[i], i < 3 ? 4 : 3)));
   }
   return entry.rhombohedral ? lattice::centring::P : entry.cell_centring;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,8 @@ struct sum_solution {
   int number = 0;  // the running number of the list: the summary's cell lines from 1
   int line = 0;    // the summary's line, from 1
   std::array<long double, 6> cell{};  // a, b, c, alpha, beta, gamma as read
+  // The second number of characters 1-10 (after the count of lines indexed), when there is one.
+  std::optional<double> figure_of_merit;
 };
 
 struct sum_rejected_line {

@@ -25,10 +25,10 @@
 #include <fstream>
 #include <map>
 
+#include "lattice_user.hpp"
 #include "main/cell_file_format.hpp"
 #include "main/found_cell_lattice.hpp"
 #include "mathhkl/crystal_systems.hpp"
-#include "window_driver.hpp"
 
 namespace quarvel::gui {
 
@@ -36,34 +36,12 @@ using toolkit::control;
 
 namespace {
 
-constexpr int kOrtho = 2;  // "Ortho." in the system list
-constexpr int kTetra = 1;  // "Tetra."
-
-void enter_ortho_cell(window_driver& user, const QString& a, const QString& b, const QString& c) {
-  user.click(control::BitBtn2);
-  user.pick(control::ListBox3, kOrtho);
-  user.type(control::Edit3, a);
-  user.type(control::Edit4, b);
-  user.type(control::Edit5, c);
-}
-
 // The Bravais types of the entries of the lattice itself (index 1).
 QStringList own_types(QTableView* t) {
   QStringList out;
   for (int r = 0; r < t->model()->rowCount(); ++r)
     if (t->model()->index(r, 0).data().toString() == QStringLiteral("1"))
       out << t->model()->index(r, 1).data().toString();
-  return out;
-}
-
-QTableView* table(program& p) {
-  return p.window().findChild<QTableView*>(QStringLiteral("LatticeTable"));
-}
-
-QStringList column(QTableView* t, int col) {
-  QStringList out;
-  for (int r = 0; r < t->model()->rowCount(); ++r)
-    out << t->model()->index(r, col).data().toString();
   return out;
 }
 
@@ -127,25 +105,6 @@ bool use_own_entry(program& p, const QString& label) {
     return true;
   }
   return false;
-}
-
-// Answers the next file dialog with `path`, or cancels it when `path` is empty; one timer for
-// each dialog.
-void answer_file_dialog(QTimer& user, const QString& path) {
-  QObject::connect(&user, &QTimer::timeout, [&user, path] {
-    auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (chooser == nullptr) return;
-    user.stop();
-    if (path.isEmpty()) return chooser->reject();
-    chooser->selectFile(path);
-    static_cast<QDialog*>(chooser)->accept();
-  });
-  user.start(5);
-}
-
-std::string read_all(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // RFC 4180: quoted fields with doubled quotes, CR LF between records.
@@ -419,7 +378,7 @@ void lattice_window_test::every_export_reads_back_and_a_failed_write_leaves_no_f
   w.show();
   QTemporaryDir dir;
   QString answer;
-  w.set_path_question([&](const QString&, const QString&) { return answer; });
+  w.set_path_question([&](const QString&, const QStringList&) { return chosen_file{answer, {}}; });
   QTableView* t = table(p);
   const int rows = t->model()->rowCount();
   QVERIFY(rows > 3);

@@ -40,6 +40,8 @@ class qt_toolkit_test : public QObject {
   void activation_returns_only_from_the_about_box_data();
   void activation_returns_only_from_the_about_box();
   void pump_spaces_its_passes();
+  void a_text_put_by_the_program_shows_its_start_data();
+  void a_text_put_by_the_program_shows_its_start();
 };
 
 void qt_toolkit_test::name_filters_data() {
@@ -210,6 +212,42 @@ void qt_toolkit_test::file_dialogs_show_the_chosen_filter_and_return_the_path() 
   QCOMPARE(seen_filter, shown_filter);
   QCOMPARE(chosen, confirmed ? std::optional(path.toStdString()) : std::nullopt);
   QCOMPARE(s.form.events, QStringList{"Form1 activate"});
+}
+
+void qt_toolkit_test::a_text_put_by_the_program_shows_its_start_data() {
+  QTest::addColumn<control>("field");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("a, a long edge") << control::Edit3 << "12.0000";
+  QTest::newRow("gamma, many digits") << control::Edit8 << "117.81025";
+  QTest::newRow("a condition") << control::Edit1 << "0.000012345";
+  QTest::newRow("the Crysfire hint") << control::Edit10 << "Select a line in the Crysfile list";
+}
+
+void qt_toolkit_test::a_text_put_by_the_program_shows_its_start() {
+  QFETCH(control, field);
+  QFETCH(QString, text);
+  shown_toolkit s;
+  QVERIFY(s.active);
+  s.tk.set_visible(control::Panel4, true);  // the Crysfire hint's panel
+  auto* edit = s.find<QLineEdit>(field);
+  const QString shown = text + text;  // longer than any field
+  QVERIFY(edit->fontMetrics().horizontalAdvance(shown) > edit->contentsRect().width());
+  s.tk.set_text(field, shown.toStdString());
+  QCOMPARE(edit->text(), shown);
+  // The first character is where the field's text begins, not scrolled out on the left.
+  QCOMPARE(edit->cursorPosition(), 0);
+  const QRect cursor = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  QVERIFY(edit->rect().contains(cursor.center()));
+  QVERIFY2(cursor.left() < edit->fontMetrics().averageCharWidth() + 8,
+           qPrintable(QString::number(cursor.left())));
+
+  if (edit->isReadOnly()) return;
+  // Typing goes on at the end, as it always did.
+  QTest::mouseClick(edit, Qt::LeftButton);
+  QVERIFY(edit->hasFocus());
+  edit->selectAll();
+  QTest::keyClicks(edit, shown);
+  QCOMPARE(edit->cursorPosition(), shown.size());
 }
 
 void qt_toolkit_test::activation_returns_only_from_the_about_box_data() {

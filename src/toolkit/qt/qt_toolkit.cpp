@@ -14,6 +14,7 @@
 
 #include "platform/error.hpp"
 #include "toolkit/qt/dialogs.hpp"
+#include "toolkit/qt/field_text.hpp"
 #include "toolkit/qt/radio_group.hpp"
 #include "toolkit/qt/shortcuts.hpp"
 #include "toolkit/qt/text.hpp"
@@ -124,7 +125,7 @@ void qt_toolkit::set_text(control c, std::string_view text) {
   if (QAction* action = widgets_.action(c)) return action->setText(value);
   QWidget* w = window_of(c);
   if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-    edit->setText(value);
+    put_field_text(*edit, value);
   } else if (auto* label = qobject_cast<QLabel*>(w)) {
     label->setText(value);
     label->adjustSize();

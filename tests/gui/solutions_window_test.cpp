@@ -1,0 +1,137 @@
+// Compare solutions on a summary opened in Form1: the groups follow the conditions as they
+// change, sort by the summary's figure of merit, and a double-clicked solution becomes the
+// current line of the Crysfire list, which Run and the lattice window read.
+#include <QAction>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <fstream>
+
+#include "lattice_user.hpp"
+
+namespace quarvel::gui {
+
+using toolkit::control;
+
+namespace {
+
+// Characters 1-10: lines indexed and figure of merit; the cell from character 68.
+std::string summary_line(const std::string& lead, const std::string& cell) {
+  std::string line = lead;
+  line.resize(10, ' ');
+  line += " ITO     #12  1.00   filler";
+  line.resize(67, ' ');
+  return line + cell;
+}
+
+// Two cells 0.4 % and 0.4° apart (one orthorhombic lattice within 1 % and 3°, two within 0.1 % or
+// 0.3°) and a monoclinic cell with the best figure of merit.
+void write_summary(const QString& path) {
+  std::ofstream out(path.toStdString(), std::ios::binary);
+  out << "  SUMMARY\r\n"
+      << summary_line(" 20  12.0", "  5.00000  8.00000  7.00000  90.000  90.000  90.000") << "\r\n"
+      << summary_line(" 20  40.5", "  6.10000  6.90000  9.30000  90.000 101.300  90.000") << "\r\n"
+      << summary_line(" 18  25.0", "  5.02000  8.00000  7.00000  90.000  90.000  90.400") << "\r\n";
+}
+
+QStringList heads(const QTreeWidget* tree) {
+  QStringList out;
+  for (int k = 0; k < tree->topLevelItemCount(); ++k) out << tree->topLevelItem(k)->text(0);
+  return out;
+}
+
+}  // namespace
+
+class solutions_window_test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void groups_follow_the_conditions_and_sort_by_figure_of_merit();
+  void a_double_clicked_solution_is_selected_in_the_crysfire_list();
+
+ private:
+  // Form1 with the summary opened and Compare solutions shown.
+  QTreeWidget* open_and_compare(program& p, window_driver& user, const QString& path);
+};
+
+QTreeWidget* solutions_window_test::open_and_compare(program& p, window_driver& user,
+                                                     const QString& path) {
+  write_summary(path);
+  QTimer answer;
+  answer_file_dialog(answer, path);
+  user.click(control::BitBtn3);
+  if (user.lines(control::ListBox1).size() != 4) {
+    qWarning() << user.lines(control::ListBox1) << user.unexpected_boxes();
+    return nullptr;
+  }
+  p.window().findChild<QAction*>(QStringLiteral("CompareSolutions1"))->trigger();
+  if (!QTest::qWaitForWindowExposed(&p.lattice().solutions())) return nullptr;
+  return p.lattice().solutions().findChild<QTreeWidget*>(QStringLiteral("SolutionGroups"));
+}
+
+void solutions_window_test::groups_follow_the_conditions_and_sort_by_figure_of_merit() {
+  program p;
+  window_driver user(p);
+  QVERIFY(user.start());
+  QTemporaryDir dir;
+  QTreeWidget* tree = open_and_compare(p, user, dir.filePath(QStringLiteral("fom.sum")));
+  QVERIFY(tree);
+  solutions_window& w = p.lattice().solutions();
+  // By symmetry: the orthorhombic lattice first.
+  QCOMPARE(heads(tree), (QStringList{"1", "2"}));
+  QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("3"));
+
+  auto* order = w.findChild<QComboBox*>(QStringLiteral("CompareOrder"));
+  QVERIFY(order);
+  order->setCurrentIndex(order->findText(QStringLiteral("figure of merit")));
+  QCOMPARE(heads(tree), (QStringList{"2", "1"}));
+  const int fom = tree->columnCount() - 1;
+  QCOMPARE(tree->headerItem()->text(fom), QStringLiteral("FOM"));
+  QCOMPARE(tree->topLevelItem(0)->text(fom), QStringLiteral("40.5"));
+  QCOMPARE(tree->topLevelItem(1)->child(0)->text(fom), QStringLiteral("25.0"));
+
+  // A tighter length tolerance parts the two orthorhombic cells, with no Compare click.
+  w.findChild<QDoubleSpinBox*>(QStringLiteral("CompareLength"))->setValue(0.1);
+  QCOMPARE(heads(tree), (QStringList{"2", "3", "1"}));
+  w.findChild<QDoubleSpinBox*>(QStringLiteral("CompareLength"))->setValue(1);
+  QCOMPARE(heads(tree), (QStringList{"2", "1"}));
+  // So does a δ limit below the 0.4° between them.
+  w.findChild<QDoubleSpinBox*>(QStringLiteral("CompareDelta"))->setValue(0.3);
+  QCOMPARE(heads(tree).size(), 3);
+}
+
+void solutions_window_test::a_double_clicked_solution_is_selected_in_the_crysfire_list() {
+  program p;
+  window_driver user(p);
+  QVERIFY(user.start());
+  QTemporaryDir dir;
+  QTreeWidget* tree = open_and_compare(p, user, dir.filePath(QStringLiteral("pick.sum")));
+  QVERIFY(tree);
+  lattice_window& lattice = p.lattice().lattice();
+  lattice.show();
+  auto* list = user.find<QListWidget>(control::ListBox1);
+  QCOMPARE(list->currentRow(), 1);  // the import selects the first solution
+
+  for (QTreeWidgetItem* item : {tree->topLevelItem(0)->child(0), tree->topLevelItem(1)}) {
+    const int number = item->text(0).toInt();
+    tree->scrollToItem(item);
+    // A double click as the window system gives it: a click, then the second press.
+    const QPoint at = tree->visualItemRect(item).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(list->currentRow(), number);
+    QVERIFY(list->visualItemRect(list->item(number)).intersects(list->viewport()->rect()));
+    // The lattice window reads the solution now current, as Run does.
+    QVERIFY(lattice.findChild<QLabel*>(QStringLiteral("LatticeCell"))
+                ->text()
+                .startsWith(QStringLiteral("Cell (Crysfire solution %1)").arg(number)));
+  }
+}
+
+}  // namespace quarvel::gui
+
+QTEST_MAIN(quarvel::gui::solutions_window_test)
+#include "solutions_window_test.moc"
