@@ -11,6 +11,7 @@ const char* const kLatticeUsage =
     "usage: quarvel-lattice --cell A B C ALPHA BETA GAMMA [options]\n"
     "       quarvel-lattice --batch FILE [--csv] [options]\n"
     "       quarvel-lattice --sum FILE [--json] [--delta DEG] [--length-tol X]\n"
+    "       quarvel-lattice (--cell ... | --sum FILE) --lines FILE [--refine] [--sort KEY]\n"
     "\n"
     "The Bravais lattice of a cell, every metric subgroup with its obliquity delta (Le Page),\n"
     "and the derivative lattices whose symmetry only a superstructure can have.\n"
@@ -30,6 +31,15 @@ const char* const kLatticeUsage =
     "                                 setting with their sub- and superlattices up to index 4\n"
     "  --length-tol X                 with --sum: relative tolerance of matched edges; 0.01\n"
     "                                 (angles match within --delta)\n"
+    "  --lines FILE                   observed lines, one a row: 2theta [intensity]; every\n"
+    "                                 cell gains M20, F30, unindexed and superstructure lines\n"
+    "  --lines-in 2theta|d            the unit of the first number; 2theta (degrees)\n"
+    "  --wavelength A                 in angstroms; 1.540598 (Cu Ka1)\n"
+    "  --tolerance DEG                largest |2theta(obs) - 2theta(calc)| of an indexed line;\n"
+    "                                 0.03\n"
+    "  --refine                       with --cell: each cell refined under its type's metric\n"
+    "  --zero                         with --refine: the zero shift of 2theta refined too\n"
+    "  --sort m|f|delta               the lines table by M or F (falling) or delta (rising)\n"
     "  --version                      print the version\n"
     "  --help                         print this text\n";
 
@@ -118,6 +128,8 @@ lattice_parse_outcome parse_lattice_arguments(const std::vector<std::string>& ar
     } else if (option == "--batch") {
       if (!needs(1)) return fail("--batch needs a file name");
       c.batch_file = arguments[++i];
+    } else if (std::string error; parse_lines_option(arguments, i, c.lines, error)) {
+      if (!error.empty()) return fail(error);
     } else {
       return fail("unknown argument '" + option + "'");
     }
@@ -130,6 +142,8 @@ lattice_parse_outcome parse_lattice_arguments(const std::vector<std::string>& ar
   }
   if (c.csv && c.batch_file.empty()) return fail("--csv goes with --batch");
   if (c.basis && !c.cell) return fail("--basis goes with --cell");
+  if (std::string e = lines_conflict(c.lines, c.cell.has_value(), !c.sum_file.empty()); !e.empty())
+    return fail(e);
   return out;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lattice/analysis.hpp"
+#include "lines_options.hpp"
 
 namespace quarvel::cli {
 
@@ -16,6 +17,7 @@ struct lattice_command {
   std::string batch_file;               // --batch FILE: one cell per line
   std::string sum_file;                 // --sum FILE: a summary's solutions compared
   double length_tolerance = 0.01;       // --length-tol: relative, of that comparison
+  lines_command lines;                  // --lines FILE and its options
   bool json = false;
   bool csv = false;
   bool help = false;

@@ -4,6 +4,7 @@
 
 #include "lattice/analysis_output.hpp"
 #include "lattice_batch.hpp"
+#include "lattice_lines.hpp"
 #include "lattice_options.hpp"
 #include "lattice_summary.hpp"
 #include "platform/error.hpp"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     std::cout << "quarvel-lattice " QUARVEL_VERSION "\n";
     return 0;
   }
+  if (!c.lines.file.empty()) return run_with_lines(c, std::cout, std::cerr);
   if (!c.sum_file.empty()) {
     try {
       const lattice::solution_comparison compared =

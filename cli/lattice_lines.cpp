@@ -1,0 +1,121 @@
+// The line list read first, so that a bad list is refused before any analysis is printed.
+#include "lattice_lines.hpp"
+
+#include <fstream>
+#include <iterator>
+
+#include "lattice/analysis_output.hpp"
+#include "lattice_summary.hpp"
+#include "pattern/evidence_output.hpp"
+#include "pattern/json_splice.hpp"
+#include "platform/error.hpp"
+
+namespace quarvel::cli {
+
+namespace {
+
+std::vector<std::string> members_of(const std::vector<pattern::cell_evidence>& evidence,
+                                    const std::vector<pattern::observed_line>& lines, bool refine) {
+  std::vector<std::string> members;
+  for (const pattern::cell_evidence& e : evidence)
+    members.push_back(pattern::evidence_members(e, lines, refine));
+  return members;
+}
+
+std::vector<double> deltas_of(const std::vector<pattern::evidence_row>& rows) {
+  std::vector<double> deltas;
+  for (const pattern::evidence_row& r : rows) deltas.push_back(r.delta);
+  return deltas;
+}
+
+std::string cell_output(const lattice_command& c,
+                        const std::vector<pattern::observed_line>& lines) {
+  const pattern::evidence_options& options = c.lines.evidence;
+  const lattice::analysis a = lattice::analyse(*c.cell, c.analysis);
+  std::optional<lattice::basis_verdict> verdict;
+  if (c.basis) verdict = lattice::judge_basis(*c.cell, c.analysis, *c.basis);
+  const lattice::basis_verdict* v = verdict ? &*verdict : nullptr;
+  const std::vector<pattern::cell_evidence> evidence = pattern::weigh_analysis(a, lines, options);
+  if (c.json)
+    return pattern::with_top_members(
+               pattern::with_array_members(lattice::analysis_json(a, v), "lattices",
+                                           members_of(evidence, lines, options.refine)),
+               pattern::pattern_members(lines, options)) +
+           "\n";
+  std::vector<pattern::evidence_row> rows;
+  for (std::size_t i = 0; i < a.lattices.size(); ++i) {
+    const lattice::lattice_entry& e = a.lattices[i];
+    rows.push_back({static_cast<int>(i + 1), e.index, lattice::type_label(e), e.delta,
+                    e.relation.verdict(), &evidence[i]});
+  }
+  return lattice::analysis_text(a, v) +
+         pattern::evidence_table(rows, pattern::ranked(evidence, deltas_of(rows), c.lines.sort),
+                                 lines, options);
+}
+
+// Each solution's standing in its group: the head, or its relation to the head.
+std::string standing(const lattice::solution_comparison& compared, int number) {
+  for (const lattice::solution_group& g : compared.groups) {
+    if (g.head == number) return "head of its group";
+    for (const lattice::group_member& m : g.members)
+      if (m.number == number) return lattice::member_verdict(m) + " of " + std::to_string(g.head);
+  }
+  return "";
+}
+
+std::string sum_output(const lattice_command& c, const std::vector<pattern::observed_line>& lines) {
+  const pattern::evidence_options& options = c.lines.evidence;
+  const lattice::solution_comparison compared =
+      compare_summary(c.sum_file, {c.analysis.delta_limit, c.length_tolerance});
+  const std::vector<pattern::cell_evidence> evidence =
+      pattern::weigh_solutions(compared, lines, options);
+  if (c.json)
+    return pattern::with_top_members(
+               pattern::with_array_members(lattice::comparison_json(compared), "solutions",
+                                           members_of(evidence, lines, false)),
+               pattern::pattern_members(lines, options)) +
+           "\n";
+  std::vector<pattern::evidence_row> rows;
+  for (std::size_t i = 0; i < compared.solutions.size(); ++i) {
+    const lattice::solution_type& s = compared.solutions[i];
+    rows.push_back({s.number, 0, std::string(lattice::bravais_name(s.bravais)), s.delta,
+                    standing(compared, s.number), &evidence[i]});
+  }
+  return lattice::comparison_text(compared) +
+         pattern::evidence_table(rows, pattern::ranked(evidence, deltas_of(rows), c.lines.sort),
+                                 lines, options);
+}
+
+}  // namespace
+
+int run_with_lines(const lattice_command& c, std::ostream& out, std::ostream& err) {
+  std::ifstream in(c.lines.file, std::ios::binary);
+  if (!in) {
+    err << "quarvel-lattice: cannot read '" << c.lines.file << "'\n";
+    return 4;
+  }
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  try {
+    const std::vector<pattern::observed_line> lines =
+        pattern::read_observed_lines(text, c.lines.unit, c.lines.evidence.indexing.wavelength);
+    if (!c.sum_file.empty()) {
+      try {
+        out << sum_output(c, lines);
+      } catch (const platform::error& e) {
+        err << "quarvel-lattice: " << c.sum_file << ": " << e.what() << '\n';
+        return 4;
+      }
+      return 0;
+    }
+    out << cell_output(c, lines);
+  } catch (const pattern::pattern_error& e) {
+    err << "quarvel-lattice: " << c.lines.file << ": " << e.what() << '\n';
+    return 1;
+  } catch (const lattice::lattice_error& e) {
+    err << "quarvel-lattice: " << e.what() << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace quarvel::cli
