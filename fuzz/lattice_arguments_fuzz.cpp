@@ -60,9 +60,8 @@ void check_analysis(const lattice::analysis& a) {
   fuzz_require(!text.empty() && text.back() == '\n', "a table of whole lines");
 }
 
-// Cells far beyond any crystal (edges 1e11 times apart, or nearly flat) drive the library's
-// int arithmetic into overflow (reported); the fuzzing stays within these bounds to search
-// the rest.
+// The verdict on a basis of a cell the analysis accepted: a sound relation and valid JSON, or a
+// refusal with a message; the sanitizers report any overflow on the way.
 void check_basis(const quarvel::cli::lattice_command& c, const lattice::analysis& a) {
   try {
     const lattice::basis_verdict v = lattice::judge_basis(*c.cell, c.analysis, *c.basis);
@@ -74,7 +73,7 @@ void check_basis(const quarvel::cli::lattice_command& c, const lattice::analysis
     fuzz_require(json.problem.empty(), "valid JSON with a basis");
     fuzz_require(json.top_level_keys.back() == "basis", "the basis last");
   } catch (const lattice::lattice_error&) {
-    // A singular basis, or entries beyond ±100: refused with a message.
+    // A singular basis, entries beyond ±100, or axes too long to carry: refused with a message.
   }
 }
 
