@@ -9,6 +9,7 @@
 
 #include "lattice/analysis_output.hpp"
 #include "lattice/number_text.hpp"
+#include "pattern/json_splice.hpp"
 
 namespace quarvel::cli {
 
@@ -50,7 +51,12 @@ void analyse_line(batch_line& line, lattice::analysis_options options, bool csv)
   try {
     lattice::analysis a =
         lattice::analyse(lattice::cell{p[0], p[1], p[2], p[3], p[4], p[5]}, options);
-    line.output = csv ? lattice::csv_row(line.number, a) : lattice::analysis_json(a) + "\n";
+    // The line number, as the CSV's first column, matches a result to its input when bad
+    // lines were skipped.
+    line.output = csv ? lattice::csv_row(line.number, a)
+                      : pattern::with_top_members(lattice::analysis_json(a),
+                                                  "\"line\":" + std::to_string(line.number)) +
+                            "\n";
   } catch (const lattice::lattice_error& e) {
     line.error = e.what();
   }

@@ -65,8 +65,7 @@ std::string standing(const lattice::solution_comparison& compared, int number) {
 
 std::string sum_output(const lattice_command& c, const std::vector<pattern::observed_line>& lines) {
   const pattern::evidence_options& options = c.lines.evidence;
-  const lattice::solution_comparison compared =
-      compare_summary(c.sum_file, {c.analysis.delta_limit, c.length_tolerance});
+  const lattice::solution_comparison compared = compare_usable_summary(c.sum_file, c.comparison());
   const std::vector<pattern::cell_evidence> evidence =
       pattern::weigh_solutions(compared, lines, options);
   if (c.json)
@@ -101,6 +100,9 @@ int run_with_lines(const lattice_command& c, std::ostream& out, std::ostream& er
     if (!c.sum_file.empty()) {
       try {
         out << sum_output(c, lines);
+      } catch (const no_solutions_error& e) {
+        err << "quarvel-lattice: " << e.what() << '\n';
+        return 1;
       } catch (const platform::error& e) {
         err << "quarvel-lattice: " << c.sum_file << ": " << e.what() << '\n';
         return 4;

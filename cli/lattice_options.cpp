@@ -13,8 +13,11 @@ const char* const kLatticeUsage =
     "       quarvel-lattice --sum FILE [--json] [--delta DEG] [--length-tol X]\n"
     "       quarvel-lattice (--cell ... | --sum FILE) --lines FILE [--refine] [--sort KEY]\n"
     "\n"
-    "The Bravais lattice of a cell, every metric subgroup with its obliquity delta (Le Page),\n"
-    "and the derivative lattices whose symmetry only a superstructure can have.\n"
+    "The Bravais lattice of a cell, its metric subgroups with their obliquity delta (Le Page),\n"
+    "and the derivative lattices whose symmetry only a superstructure can have. A subgroup is\n"
+    "listed only when every two-fold of the lattice group it belongs to lies within delta; one\n"
+    "that a delta of up to twice the limit would list is named in a hint line with the delta\n"
+    "from which it is listed.\n"
     "\n"
     "  --cell A B C ALPHA BETA GAMMA  the cell, in angstroms and degrees\n"
     "  --centring P|A|B|C|I|F|R       its centring (R: rhombohedral on hexagonal axes); P\n"
@@ -24,7 +27,8 @@ const char* const kLatticeUsage =
     "                                 and whether it is the same lattice or a superlattice\n"
     "  --json                         one JSON object instead of the table\n"
     "  --batch FILE                   one cell a line: [P|A|B|C|I|F|R] A B C ALPHA BETA GAMMA,\n"
-    "                                 '#' starts a comment; one JSON object a line\n"
+    "                                 '#' starts a comment; one JSON object a line, with\n"
+    "                                 its \"line\" number\n"
     "  --csv                          with --batch: CSV, one row a cell, instead of JSON\n"
     "  --sum FILE                     the solutions of a Crysfire summary compared: each one's\n"
     "                                 lattice type, and groups of the same lattice in any\n"
@@ -63,6 +67,13 @@ std::optional<lattice::imat3> parse_basis(const std::string& text) {
   }
   if (row != 3) return std::nullopt;
   return m;
+}
+
+lattice::comparison_options lattice_command::comparison() const {
+  lattice::comparison_options options;
+  options.delta_limit = analysis.delta_limit;
+  if (length_tolerance) options.length_tolerance = *length_tolerance;
+  return options;
 }
 
 lattice_parse_outcome parse_lattice_arguments(const std::vector<std::string>& arguments) {
@@ -141,6 +152,7 @@ lattice_parse_outcome parse_lattice_arguments(const std::vector<std::string>& ar
     return fail("give either --cell or --batch");
   }
   if (c.csv && c.batch_file.empty()) return fail("--csv goes with --batch");
+  if (c.length_tolerance && c.sum_file.empty()) return fail("--length-tol goes with --sum");
   if (c.basis && !c.cell) return fail("--basis goes with --cell");
   if (std::string e = lines_conflict(c.lines, c.cell.has_value(), !c.sum_file.empty()); !e.empty())
     return fail(e);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lattice/analysis.hpp"
+#include "lattice/solution_groups.hpp"
 #include "lines_options.hpp"
 
 namespace quarvel::cli {
@@ -13,15 +14,18 @@ namespace quarvel::cli {
 struct lattice_command {
   std::optional<lattice::cell> cell;  // --cell a b c alpha beta gamma
   lattice::analysis_options analysis;
-  std::optional<lattice::imat3> basis;  // --basis "u v w; u v w; u v w"
-  std::string batch_file;               // --batch FILE: one cell per line
-  std::string sum_file;                 // --sum FILE: a summary's solutions compared
-  double length_tolerance = 0.01;       // --length-tol: relative, of that comparison
-  lines_command lines;                  // --lines FILE and its options
+  std::optional<lattice::imat3> basis;     // --basis "u v w; u v w; u v w"
+  std::string batch_file;                  // --batch FILE: one cell per line
+  std::string sum_file;                    // --sum FILE: a summary's solutions compared
+  std::optional<double> length_tolerance;  // --length-tol: relative, of that comparison
+  lines_command lines;                     // --lines FILE and its options
   bool json = false;
   bool csv = false;
   bool help = false;
   bool version = false;
+
+  // The options of the --sum comparison.
+  lattice::comparison_options comparison() const;
 };
 
 struct lattice_parse_outcome {

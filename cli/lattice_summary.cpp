@@ -23,4 +23,11 @@ lattice::solution_comparison compare_summary(const std::string& path,
   return out;
 }
 
+lattice::solution_comparison compare_usable_summary(const std::string& path,
+                                                    const lattice::comparison_options& options) {
+  lattice::solution_comparison out = compare_summary(path, options);
+  if (out.solutions.empty()) throw no_solutions_error("no solutions read from " + path);
+  return out;
+}
+
 }  // namespace quarvel::cli

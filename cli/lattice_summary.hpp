@@ -1,6 +1,7 @@
 // quarvel-lattice --sum: the solutions of a Crysfire summary compared and grouped.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 
 #include "lattice/solution_groups.hpp"
@@ -12,5 +13,16 @@ namespace quarvel::cli {
 // when the file cannot be read.
 lattice::solution_comparison compare_summary(const std::string& path,
                                              const lattice::comparison_options& options);
+
+// A summary that yields no solution (empty, or no summary at all) is almost always the wrong
+// file, so the command line refuses it rather than print an empty table.
+struct no_solutions_error : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// compare_summary, throwing no_solutions_error ("no solutions read from FILE") when the file
+// holds no usable solution.
+lattice::solution_comparison compare_usable_summary(const std::string& path,
+                                                    const lattice::comparison_options& options);
 
 }  // namespace quarvel::cli

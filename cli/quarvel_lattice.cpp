@@ -30,9 +30,12 @@ int main(int argc, char** argv) {
   if (!c.sum_file.empty()) {
     try {
       const lattice::solution_comparison compared =
-          compare_summary(c.sum_file, {c.analysis.delta_limit, c.length_tolerance});
+          compare_usable_summary(c.sum_file, c.comparison());
       std::cout << (c.json ? lattice::comparison_json(compared) + "\n"
                            : lattice::comparison_text(compared));
+    } catch (const no_solutions_error& e) {
+      std::cerr << "quarvel-lattice: " << e.what() << '\n';
+      return 1;
     } catch (const platform::error& e) {
       std::cerr << "quarvel-lattice: " << c.sum_file << ": " << e.what() << '\n';
       return 4;

@@ -72,6 +72,7 @@ TEST(LatticeBadInput, EveryRowHasItsMessageAndStatus) {
        2},
       {cell(kCubic, {"--centring", "X"}), "--centring needs one of P, A, B, C, I, F, R", 2},
       {cell(kCubic, {"--csv"}), "--csv goes with --batch", 2},
+      {cell(kCubic, {"--length-tol", "0.02"}), "--length-tol goes with --sum", 2},
       {{"--json"}, "give either --cell or --batch", 2},
       {cell(kCubic, {"--frob"}), "unknown argument '--frob'", 2},
       {{"--batch", "no-such-file.txt"}, "cannot read 'no-such-file.txt'", 4},
@@ -101,6 +102,23 @@ TEST(LatticeBadInput, BadBatchLinesAreNamedAndTheOthersStillPrinted) {
             "line 3: 'nan' is not a number\n"
             "line 4: the cell has no volume: its angles do not close\n");
   EXPECT_EQ(lines_of(r.out).size(), 1u);
+}
+
+// An empty table would look like a summary whose solutions all failed to compare.
+TEST(LatticeBadInput, ASummaryWithoutUsableSolutionsIsRefused) {
+  temp_folder folder;
+  const std::string lines = folder.write("lines.txt", "20.1\n25.3\n30.7\n");
+  for (const char* text : {"", "not a summary\nat all\n"}) {
+    const std::string file = folder.write("none.sum", text);
+    for (const args& arguments : {args{"--sum", file}, args{"--sum", file, "--json"},
+                                  args{"--sum", file, "--lines", lines}}) {
+      SCOPED_TRACE(::testing::PrintToString(arguments) + " " + text);
+      const process_result r = run_lattice(arguments);
+      EXPECT_EQ(r.status, 1);
+      EXPECT_EQ(r.out, "");
+      EXPECT_EQ(r.err, "quarvel-lattice: no solutions read from " + file + "\n");
+    }
+  }
 }
 
 TEST(LatticeBadInput, AnEmptyBatchFileIsNoFailure) {

@@ -76,6 +76,18 @@ TEST(LatticeBatch, BadLinesAreReportedByNumberAndTheOthersStillAnalysed) {
             std::string::npos);
 }
 
+// Bad lines are skipped, so only the number in each object ties a result to its input line.
+TEST(LatticeBatch, EachJsonObjectCarriesItsInputLineNumber) {
+  const std::vector<std::string> objects = lines_of(batch(kMixed).output);
+  const char* const numbers[] = {"3", "4", "10"};
+  ASSERT_EQ(objects.size(), std::size(numbers));
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    SCOPED_TRACE(objects[i]);
+    EXPECT_NE(objects[i].find(std::string(R"(,"line":)") + numbers[i] + "}"), std::string::npos);
+    EXPECT_EQ(check_json(objects[i]).problem, "");
+  }
+}
+
 TEST(LatticeBatch, OptionsApplyToEveryLineAndALinesCentringOverridesOnlyItsOwn) {
   lattice::analysis_options options;
   options.centring_type = lattice::centring::I;

@@ -36,7 +36,7 @@ TEST(LatticeProgram, TheTableListsTheLatticeFirst) {
   ASSERT_GT(lines.size(), 6u);
   EXPECT_EQ(lines[0].rfind("Input cell", 0), 0u);
   EXPECT_EQ(lines[1].rfind("Reduced cell", 0), 0u);
-  EXPECT_EQ(lines[4].rfind("Index Type         System", 0), 0u);
+  EXPECT_EQ(lines[4].rfind("Index  Type         System", 0), 0u);
   EXPECT_EQ(lines[5].rfind("    1  tP           tetragonal", 0), 0u) << lines[5];
 }
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "lattice/analysis_output.hpp"
+#include "lattice/hidden_subgroups.hpp"
 #include "lattice/number_text.hpp"
 
 namespace lattice {
@@ -24,6 +25,11 @@ std::string cell_csv(const cell& c) {
   return text;
 }
 
+std::string left_aligned(std::string text, std::size_t width) {
+  if (text.size() < width) text.resize(width, ' ');
+  return text;
+}
+
 // A caption that puts the cell after it under the entry's cell: index, type, system and delta
 // take 44 columns.
 std::string under_cell(const std::string& caption) {
@@ -41,24 +47,37 @@ std::string analysis_text(const analysis& a, const basis_verdict* basis) {
   out += "Reduced cell  " + cell_columns(a.reduced) + "  " +
          change_of_basis_text(a.reduced_matrix) + "\n";
   out += "Delta limit   " + fixed(a.delta_limit, 3) + " deg\n\n";
+  // The change of basis column as wide as its longest entry, so that every verdict starts under
+  // its heading.
+  std::size_t change_width = 22;
+  for (const lattice_entry& e : a.lattices)
+    change_width = std::max(change_width, change_of_basis_text(e.matrix).size());
   out +=
-      "Index Type         System        Delta(deg)         a         b         c    alpha     beta"
-      "    gamma    V/Vo  Change of basis        Verdict\n";
+      "Index  Type         System        Delta(deg)         a         b         c    alpha     beta"
+      "    gamma    V/Vo  " +
+      left_aligned("Change of basis", change_width) + " Verdict\n";
   for (const lattice_entry& e : a.lattices) {
     std::string type = type_label(e);
     type.resize(std::max<std::size_t>(type.size(), 11), ' ');
     std::string system(system_name(system_of(e.bravais)));
     system.resize(13, ' ');
-    std::string change = change_of_basis_text(e.matrix);
-    if (change.size() < 22) change.resize(22, ' ');
     out += right_aligned(std::to_string(e.index), 5) + "  " + type + "  " + system +
            right_aligned(fixed(e.delta, 4), 11) + cell_columns(e.conventional) +
-           right_aligned(fixed(e.volume_ratio, 3), 8) + "  " + change + " " + e.relation.verdict() +
+           right_aligned(fixed(e.volume_ratio, 3), 8) + "  " +
+           left_aligned(change_of_basis_text(e.matrix), change_width) + " " + e.relation.verdict() +
            "\n";
     out += under_cell("ideal") + cell_columns(e.ideal) + "\n";
     if (e.rhombohedral)
       out += under_cell("rhombohedral axes") + cell_columns(*e.rhombohedral) + "\n";
   }
+  // A near-symmetry just beyond the limit, or a subgroup kept out by its group's other two-folds,
+  // is easy to miss when it is not in the list at all.
+  const std::vector<hidden_subgroup> hidden = hidden_subgroups(a);
+  if (!hidden.empty()) out += "\n";
+  for (const hidden_subgroup& h : hidden)
+    out += "Hint: " + type_label(h.entry) + " " + change_of_basis_text(h.entry.matrix) +
+           " (its own delta " + fixed(h.entry.delta, 4) + " deg) is listed from delta " +
+           fixed(h.listed_from, 4) + " deg\n";
   if (basis) {
     out += "\nBasis spans   " + cell_columns(basis->spanned) +
            "  V/Vo = " + fixed(basis->volume_ratio, 3) + "\n";

@@ -128,18 +128,33 @@ std::string entries_tsv(const std::vector<const lattice_entry*>& entries) {
 }
 
 std::string entry_cif(const lattice_entry& e, const cell& input) {
-  const cell& c = e.conventional;
-  const double volume = volume_of(metric_of(c));
   std::string out = "data_lattice\n";
-  out += "# The conventional cell of the input cell's lattice; its axes in the input axes:\n";
+  // CIF 1.1 allows ASCII only, so "superlattice ×2" is written with an x.
+  std::string verdict = e.relation.verdict();
+  if (const size_t times = verdict.find("×"); times != std::string::npos)
+    verdict.replace(times, std::string("×").size(), "x");
+  if (e.relation.kind == relation_kind::superlattice)
+    out +=
+        "# The conventional cell of a superlattice of the input cell's lattice (its symmetry\n"
+        "# needs superstructure reflections), symmetry-constrained; its axes in the input "
+        "axes:\n";
+  else
+    out +=
+        "# The conventional cell of the input cell's lattice, symmetry-constrained; its axes in "
+        "the\n# input axes:\n";
   out += "# " + change_of_basis_text(e.matrix) + " (index " + std::to_string(e.index) + ", " +
-         e.relation.verdict() + ")\n";
+         verdict + ")\n";
+  out += "# Carried from the input cell: " + cell_text(e.conventional) + "\n";
+  out += "# Deviations from the constrained cell: " + fixed(e.length_deviation, 4) + " A, " +
+         fixed(e.angle_deviation, 3) + " deg\n";
   out += "# Input cell: " + cell_text(input) + "\n";
+  // The _cell_* items and the crystal system must agree, so the cell written is the ideal one.
+  const cell& c = e.ideal;
   const char* names[] = {"_cell_length_a",    "_cell_length_b",   "_cell_length_c",
                          "_cell_angle_alpha", "_cell_angle_beta", "_cell_angle_gamma"};
   for (int k = 0; k < 6; ++k)
     out += std::string(names[k]) + " " + fixed(c.parameters()[k], k < 3 ? 5 : 4) + "\n";
-  out += "_cell_volume " + fixed(volume, 3) + "\n";
+  out += "_cell_volume " + fixed(volume_of(metric_of(c)), 3) + "\n";
   out += "_space_group.crystal_system " + std::string(system_name(system_of(e.bravais))) + "\n";
   out += "_space_group.bravais_type " + std::string(bravais_name(e.bravais)) + "\n";
   out += "_space_group.centring_type " + std::string(centring_name(e.cell_centring)) + "\n";

@@ -23,8 +23,10 @@ std::vector<std::string> entry_values(const lattice_entry& e);
 // Tab-separated, entry_value_names as the header, then one line per entry; for the clipboard.
 std::string entries_tsv(const std::vector<const lattice_entry*>& entries);
 
-// _cell_* items, the crystal system and Bravais type, and the change of basis from the input
-// cell in a comment and as _space_group_transform_Pp_abc.
+// A CIF 1.1 block: the symmetry-constrained (ideal) cell in the _cell_* items, the crystal
+// system, Bravais type and centring, and the change of basis from the input cell as
+// _space_group_transform_Pp_abc; in comments the same change of basis with the verdict, the cell
+// carried from the input cell with its deviations, and the input cell.
 std::string entry_cif(const lattice_entry& e, const cell& input);
 
 }  // namespace lattice
