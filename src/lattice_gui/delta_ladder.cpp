@@ -2,11 +2,11 @@
 // there) to the larger of the limit and the largest delta.
 #include "lattice_gui/delta_ladder.hpp"
 
-#include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
+
+#include "lattice_gui/picture_file.hpp"
 
 namespace quarvel::gui {
 
@@ -90,15 +90,8 @@ void delta_ladder::draw(QPainter& p, const QRectF& area) const {
 }
 
 bool delta_ladder::save(const QString& path) const {
-  const QSize size = this->size().expandedTo(sizeHint());
-  QImage image(size, QImage::Format_ARGB32);
-  image.fill(Qt::white);
-  QPainter p(&image);
-  draw(p, QRectF(QPoint(0, 0), size));
-  p.end();
-  // Written beside the target and renamed over it, so a failure leaves no partial picture.
-  QSaveFile file(path);
-  return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
+  return save_png(path, size().expandedTo(sizeHint()),
+                  [this](QPainter& p, const QRectF& area) { draw(p, area); });
 }
 
 }  // namespace quarvel::gui

@@ -44,8 +44,9 @@ lattice_features::lattice_features(QMainWindow& window, TForm1& form)
     : QObject(nullptr),  // a member of the program, which outlives no window child
       window_(window),
       form_(form),
-      lattice_(new lattice_window(window, form)),
-      solutions_(new solutions_window(window, form)),
+      observed_(new observed_pattern(&window)),
+      lattice_(new lattice_window(window, form, *observed_)),
+      solutions_(new solutions_window(window, form, *observed_)),
       found_(new elided_label(&window)) {
   QMenu* menu = window.menuBar()->addMenu(QStringLiteral("La&ttice"));
   QAction* symmetry = menu->addAction(QStringLiteral("Lattice &symmetry…"));

@@ -6,6 +6,7 @@
 
 #include "lattice_gui/elided_label.hpp"
 #include "lattice_gui/lattice_window.hpp"
+#include "lattice_gui/observed_pattern.hpp"
 #include "lattice_gui/solutions_window.hpp"
 
 namespace quarvel::gui {
@@ -19,12 +20,14 @@ class lattice_features : public QObject {
   lattice_window& lattice() { return *lattice_; }
   solutions_window& solutions() { return *solutions_; }
   elided_label& found_cell_line() { return *found_; }
+  observed_pattern& observed() { return *observed_; }
 
  private:
   void explain_found_line(int row);
 
   QMainWindow& window_;
   TForm1& form_;
+  observed_pattern* observed_;  // before the windows, which share it
   lattice_window* lattice_;
   solutions_window* solutions_;
   elided_label* found_;

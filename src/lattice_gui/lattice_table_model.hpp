@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "lattice/analysis.hpp"
+#include "pattern/evidence.hpp"
 
 namespace quarvel::gui {
 
@@ -16,6 +17,9 @@ class lattice_table_model : public QAbstractTableModel {
 
   void set_entries(std::vector<lattice::lattice_entry> entries);
   const std::vector<lattice::lattice_entry>& entries() const { return entries_; }
+  // The observed lines' columns, one evidence an entry in the same order; none to remove them.
+  void set_evidence(std::vector<pattern::cell_evidence> evidence);
+  const std::vector<pattern::cell_evidence>& evidence() const { return evidence_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -26,7 +30,10 @@ class lattice_table_model : public QAbstractTableModel {
   static constexpr int kSortRole = Qt::UserRole;
 
  private:
+  int own_columns() const;
+
   std::vector<lattice::lattice_entry> entries_;
+  std::vector<pattern::cell_evidence> evidence_;
 };
 
 }  // namespace quarvel::gui

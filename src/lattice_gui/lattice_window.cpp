@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShortcut>
@@ -27,8 +29,11 @@
 #include "lattice/entry_export.hpp"
 #include "lattice/number_text.hpp"
 #include "lattice_gui/delta_ladder.hpp"
+#include "lattice_gui/entry_evidence.hpp"
 #include "lattice_gui/entry_sort.hpp"
 #include "lattice_gui/lattice_table_model.hpp"
+#include "lattice_gui/observed_pattern.hpp"
+#include "lattice_gui/pattern_picture.hpp"
 #include "mathhkl/file_io.hpp"
 #include "platform/error.hpp"
 
@@ -43,10 +48,31 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
   return b;
 }
 
+QString ask_lines_path(QWidget* parent) {
+  QFileDialog dialog(parent, QStringLiteral("Open observed lines"));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(
+      {QStringLiteral("Line lists (*.txt *.dat *.lst *.xy)"), QStringLiteral("All files (*)")});
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+QDoubleSpinBox* number_box(const QString& name, double low, double high, int decimals, double value,
+                           const QString& suffix, QWidget* parent) {
+  auto* box = new QDoubleSpinBox(parent);
+  box->setObjectName(name);
+  box->setRange(low, high);
+  box->setDecimals(decimals);
+  box->setValue(value);
+  box->setSuffix(suffix);
+  box->setKeyboardTracking(false);  // weighed once the number is typed, not at every digit
+  return box;
+}
+
 }  // namespace
 
-lattice_window::lattice_window(QMainWindow& main, TForm1& form)
-    : QDialog(&main), main_(main), form_(form) {
+lattice_window::lattice_window(QMainWindow& main, TForm1& form, observed_pattern& observed)
+    : QDialog(&main), main_(main), form_(form), observed_(observed) {
   setObjectName(QStringLiteral("LatticeWindow"));
   setWindowTitle(QStringLiteral("Lattice symmetry"));
   setModal(false);
@@ -54,6 +80,7 @@ lattice_window::lattice_window(QMainWindow& main, TForm1& form)
   ask_path_ = [this](const QString& caption, const QStringList& filters) {
     return ask_save_path(this, caption, filters);
   };
+  ask_open_ = [this] { return ask_lines_path(this); };
   build();
   watch_main_window();
 }
@@ -85,6 +112,18 @@ void lattice_window::build() {
   conditions->addRow(QStringLiteral("Ce&ntring"), centring_);
   conditions->addRow(QStringLiteral("&δ limit"), delta_);
   conditions->addRow(QStringLiteral("Largest &index"), index_);
+  wavelength_ = number_box(QStringLiteral("Wavelength"), 0.1, 5, 6, pattern::kDefaultWavelength,
+                           QStringLiteral(" Å"), this);
+  tolerance_ = number_box(QStringLiteral("LineTolerance"), 0.001, 2, 3, pattern::kDefaultTolerance,
+                          QStringLiteral(" °"), this);
+  tolerance_->setSingleStep(0.01);
+  lines_label_ = new QLabel(QStringLiteral("none: File ▸ Open observed lines…"), this);
+  lines_label_->setObjectName(QStringLiteral("ObservedLinesFile"));
+  lines_label_->setWordWrap(true);
+  auto* line_conditions = new QFormLayout;
+  line_conditions->addRow(QStringLiteral("Observed lines"), lines_label_);
+  line_conditions->addRow(QStringLiteral("&Wavelength"), wavelength_);
+  line_conditions->addRow(QStringLiteral("2θ toleranc&e"), tolerance_);
 
   model_ = new lattice_table_model(this);
   sorted_ = new entry_sort(this);
@@ -105,20 +144,34 @@ void lattice_window::build() {
   split->addWidget(ladder_);
   split->setStretchFactor(0, 3);
   split->setStretchFactor(1, 1);
+  picture_ = new pattern_picture(this);
+  picture_->setVisible(false);  // until lines are opened
+  auto* column = new QSplitter(Qt::Vertical, this);
+  column->addWidget(split);
+  column->addWidget(picture_);
+  column->setStretchFactor(0, 3);
+  column->setStretchFactor(1, 2);
+  column->setChildrenCollapsible(false);
+  refined_label_ = new QLabel(this);
+  refined_label_->setObjectName(QStringLiteral("RefinedCell"));
+  refined_label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  refined_label_->setWordWrap(true);
 
   auto* use = button(QStringLiteral("UseCell"), QStringLiteral("&Use as starting cell"), this);
   auto* copy = button(QStringLiteral("CopyRows"), QStringLiteral("&Copy"), this);
   auto* table = button(QStringLiteral("ExportTable"), QStringLiteral("Export &table…"), this);
   auto* cif = button(QStringLiteral("ExportCif"), QStringLiteral("Export cell as CI&F…"), this);
   auto* picture = button(QStringLiteral("SavePicture"), QStringLiteral("Save &picture…"), this);
+  auto* refine = button(QStringLiteral("RefineCell"), QStringLiteral("&Refine"), this);
+  auto* pattern = button(QStringLiteral("SavePattern"), QStringLiteral("Sa&ve pattern…"), this);
   auto* close = button(QStringLiteral("CloseLattice"), QStringLiteral("Close"), this);
   // Two rows, the entry's actions and the exports, so that the window fits beside Form1.
   auto* actions = new QHBoxLayout;
-  for (QPushButton* b : {use, copy}) actions->addWidget(b);
+  for (QPushButton* b : {use, copy, refine}) actions->addWidget(b);
   actions->addStretch();
   actions->addWidget(close);
   auto* exports = new QHBoxLayout;
-  for (QPushButton* b : {table, cif, picture}) exports->addWidget(b);
+  for (QPushButton* b : {table, cif, picture, pattern}) exports->addWidget(b);
   exports->addStretch();
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("LatticeMessage"));
@@ -127,9 +180,16 @@ void lattice_window::build() {
   auto* top = new QHBoxLayout;
   top->addWidget(caption_, 1);
   top->addLayout(conditions);
+  // The observed lines' conditions on a row of their own, so that the window fits beside Form1.
+  auto* lines_row = new QHBoxLayout;
+  lines_row->addLayout(line_conditions);
+  lines_row->addStretch();
   auto* layout = new QVBoxLayout(this);
+  layout->setMenuBar(menu());
   layout->addLayout(top);
-  layout->addWidget(split, 1);
+  layout->addLayout(lines_row);
+  layout->addWidget(column, 1);
+  layout->addWidget(refined_label_);
   layout->addLayout(actions);
   layout->addLayout(exports);
   layout->addWidget(message_);
@@ -149,9 +209,34 @@ void lattice_window::build() {
   connect(cif, &QPushButton::clicked, this, &lattice_window::export_cif);
   connect(picture, &QPushButton::clicked, this, &lattice_window::save_picture);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
+  connect(refine, &QPushButton::clicked, this, &lattice_window::refine);
+  connect(pattern, &QPushButton::clicked, this, &lattice_window::save_pattern);
+  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { show_selected_pattern(); });
+  connect(&observed_, &observed_pattern::changed, this, [this] { weigh_lines(); });
+  auto conditions_changed = [this] {
+    const QString problem = observed_.set_conditions(wavelength_->value(), tolerance_->value());
+    if (problem.isEmpty()) return;
+    // Nothing changes: the boxes go back to what the lines are weighed with.
+    const QSignalBlocker quiet_w(wavelength_), quiet_t(tolerance_);
+    wavelength_->setValue(observed_.options().wavelength);
+    tolerance_->setValue(observed_.options().tolerance);
+    tell(problem);
+  };
+  connect(wavelength_, &QDoubleSpinBox::valueChanged, this, conditions_changed);
+  connect(tolerance_, &QDoubleSpinBox::valueChanged, this, conditions_changed);
   auto* copy_key = new QShortcut(QKeySequence::Copy, table_);
   copy_key->setContext(Qt::WidgetShortcut);
   connect(copy_key, &QShortcut::activated, this, &lattice_window::copy_selection);
+}
+
+QMenuBar* lattice_window::menu() {
+  auto* bar = new QMenuBar(this);
+  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  QAction* open = file->addAction(QStringLiteral("Open observed &lines…"));
+  open->setObjectName(QStringLiteral("OpenObservedLines"));
+  connect(open, &QAction::triggered, this, &lattice_window::open_observed_lines);
+  return bar;
 }
 
 void lattice_window::watch_main_window() {
@@ -224,6 +309,7 @@ void lattice_window::follow(bool force) {
                        "Crysfire solution."));
     model_->set_entries({});
     ladder_->set_entries({}, delta);
+    weigh_lines();
     return;
   }
   const QString source =
@@ -241,12 +327,14 @@ void lattice_window::follow(bool force) {
     analysed_centring_ = chosen;
     analysed_delta_ = delta;
     analysed_index_ = index;
+    tell(QString());
+    weigh_lines();
     table_->resizeColumnsToContents();
     if (sorted_->rowCount() > 0) table_->selectRow(0);
-    tell(QString());
   } catch (const lattice::lattice_error& e) {
     model_->set_entries({});
     ladder_->set_entries({}, delta);
+    weigh_lines();
     tell(QString::fromStdString(e.what()));
   }
 }
@@ -262,15 +350,19 @@ void lattice_window::use_as_starting_cell() {
   const std::vector<const lattice::lattice_entry*> chosen = selected_entries();
   if (chosen.empty()) return tell(QStringLiteral("Select an entry first."));
   // A copy: the analysis that follows replaces the entries.
-  const lattice::lattice_entry entry = *chosen.front();
+  const auto row = static_cast<int>(chosen.front() - model_->entries().data());
+  const bool refined = refined_ && refined_->first == row;
+  const lattice::lattice_entry entry =
+      refined ? refined_entry(*chosen.front(), refined_->second) : *chosen.front();
   {
     // One analysis of the whole cell with its centring, not one per field changed.
     const QScopedValueRollback<bool> hold(adopting_, true);
     set_centring(put_starting_cell(main_, entry));
   }
   follow();
-  tell(QStringLiteral("The %1 entry's cell is the starting cell: Run searches from it.")
-           .arg(QString::fromStdString(lattice::type_label(entry))));
+  tell(QStringLiteral("The %1 entry's %2cell is the starting cell: Run searches from it.")
+           .arg(QString::fromStdString(lattice::type_label(entry)),
+                refined ? QStringLiteral("refined ") : QString()));
 }
 
 void lattice_window::copy_selection() {
@@ -324,6 +416,105 @@ void lattice_window::write(const QString& path, const std::string& content) {
 
 void lattice_window::tell(const QString& message) {
   message_->setText(message);
+}
+
+void lattice_window::open_observed_lines() {
+  const QString path = ask_open_();
+  if (path.isEmpty()) return;
+  const QString problem = observed_.open(path);
+  if (!problem.isEmpty()) return tell(problem);
+  tell(QStringLiteral("Read %1 observed lines from %2")
+           .arg(observed_.lines().size())
+           .arg(QFileInfo(path).fileName()));
+}
+
+void lattice_window::weigh_lines() {
+  refined_.reset();
+  refined_label_->clear();
+  // The columns come and go with a model reset, which forgets the selection.
+  const std::vector<const lattice::lattice_entry*> chosen = selected_entries();
+  const int row = chosen.empty() ? -1 : static_cast<int>(chosen.front() - model_->entries().data());
+  input_lines_.reset();
+  if (observed_.loaded()) {
+    lines_label_->setText(QStringLiteral("%1, %2 lines")
+                              .arg(QFileInfo(observed_.path()).fileName())
+                              .arg(observed_.lines().size()));
+    if (!picture_->isVisibleTo(this) && height() < 720) resize(width(), 720);
+  }
+  picture_->setVisible(observed_.loaded());
+  if (!observed_.loaded() || !analysed_) {
+    model_->set_evidence({});
+    picture_->clear();
+    return;
+  }
+  lattice::analysis a;
+  a.input = *analysed_;
+  a.centring_type = analysed_centring_;
+  a.lattices = model_->entries();
+  try {
+    model_->set_evidence(pattern::weigh_analysis(a, observed_.lines(), {observed_.options()}));
+    input_lines_ =
+        pattern::index_pattern(observed_.lines(), a.input, a.centring_type, observed_.options());
+  } catch (const pattern::pattern_error& e) {
+    model_->set_evidence({});
+    picture_->clear();
+    return tell(QString::fromUtf8(e.what()));
+  }
+  table_->resizeColumnsToContents();
+  if (row >= 0) table_->selectRow(sorted_->mapFromSource(model_->index(row, 0)).row());
+  show_selected_pattern();
+}
+
+void lattice_window::show_selected_pattern() {
+  const std::vector<pattern::cell_evidence>& evidence = model_->evidence();
+  if (!input_lines_ || evidence.empty()) return picture_->clear();
+  const std::vector<const lattice::lattice_entry*> chosen = selected_entries();
+  // With nothing selected, the entry at the top of the table as sorted.
+  const int row = chosen.empty() ? sorted_->mapToSource(sorted_->index(0, 0)).row()
+                                 : static_cast<int>(chosen.front() - model_->entries().data());
+  if (row < 0) return picture_->clear();
+  const auto k = static_cast<size_t>(row);
+  picture_->set_view(
+      entry_view(observed_.lines(), observed_.options(), *input_lines_,
+                 QStringLiteral("input %1")
+                     .arg(QString::fromUtf8(lattice::centring_name(analysed_centring_).data())),
+                 model_->entries()[k], evidence[k]));
+}
+
+void lattice_window::refine() {
+  const std::vector<const lattice::lattice_entry*> chosen = selected_entries();
+  if (!input_lines_) return tell(QStringLiteral("Open observed lines first."));
+  if (chosen.empty()) return tell(QStringLiteral("Select an entry first."));
+  const lattice::lattice_entry& e = *chosen.front();
+  const auto row = static_cast<int>(chosen.front() - model_->entries().data());
+  const QString type = QString::fromStdString(lattice::type_label(e));
+  try {
+    const pattern::cell_evidence weighed = pattern::weigh(
+        observed_.lines(), entry_to_weigh(e, *input_lines_), {observed_.options(), true, false});
+    if (!weighed.refined) {
+      refined_.reset();
+      refined_label_->setText(
+          QStringLiteral("The %1 cell cannot be refined: it indexes no more lines than it has "
+                         "free parameters, or they do not fix them.")
+              .arg(type));
+      return;
+    }
+    refined_ = {row, weighed.refined->cell};
+    refined_label_->setText(refined_text(e, *weighed.refined, *weighed.refined_lines) +
+                            QStringLiteral(". Use as starting cell takes it."));
+  } catch (const pattern::pattern_error& error) {
+    tell(QString::fromUtf8(error.what()));
+  }
+}
+
+void lattice_window::save_pattern() {
+  if (picture_->empty()) return tell(QStringLiteral("Open observed lines first."));
+  const chosen_file file =
+      ask_path_(QStringLiteral("Save the pattern picture"), {QStringLiteral("PNG (*.png)")});
+  if (file.path.isEmpty()) return;
+  const QString path = with_suffix(file.path, QStringLiteral("png"));
+  tell(picture_->save(path) ? QStringLiteral("Saved %1").arg(path)
+                            : QStringLiteral("Could not write %1").arg(path));
 }
 
 }  // namespace quarvel::gui

@@ -9,10 +9,12 @@
 #include "lattice/analysis.hpp"
 #include "lattice_gui/save_question.hpp"
 #include "lattice_gui/starting_cell.hpp"
+#include "pattern/evidence.hpp"
 
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
+class QMenuBar;
 class QSortFilterProxyModel;
 class QSpinBox;
 class QTableView;
@@ -21,17 +23,22 @@ namespace quarvel::gui {
 
 class delta_ladder;
 class lattice_table_model;
+class observed_pattern;
+class pattern_picture;
 
 class lattice_window : public QDialog {
   Q_OBJECT
 
  public:
-  lattice_window(QMainWindow& main, TForm1& form);
+  lattice_window(QMainWindow& main, TForm1& form, observed_pattern& observed);
 
   // Asks where to save and in which format; the desktop's file dialog unless a test answers.
   using path_question =
       std::function<chosen_file(const QString& caption, const QStringList& filters)>;
   void set_path_question(path_question ask) { ask_path_ = std::move(ask); }
+  // Asks which line list to open; the desktop's file dialog unless a test answers.
+  using open_question = std::function<QString()>;
+  void set_open_question(open_question ask) { ask_open_ = std::move(ask); }
 
   // Analyses the starting cell again when it or the conditions changed (or when `force`).
   void follow(bool force = false);
@@ -43,6 +50,9 @@ class lattice_window : public QDialog {
   void export_table();
   void export_cif();
   void save_picture();
+  void save_pattern();
+  void open_observed_lines();
+  void refine();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,11 +67,17 @@ class lattice_window : public QDialog {
   void follow_new_source();
   std::vector<const lattice::lattice_entry*> selected_entries() const;
   void write(const QString& path, const std::string& content);
+  // The lines weighed against the analysis shown, or the columns and picture removed.
+  void weigh_lines();
+  void show_selected_pattern();
+  QMenuBar* menu();
   void tell(const QString& message);
 
   QMainWindow& main_;
   TForm1& form_;
+  observed_pattern& observed_;
   path_question ask_path_;
+  open_question ask_open_;
   QLabel* caption_ = nullptr;
   QLabel* message_ = nullptr;
   QComboBox* centring_ = nullptr;
@@ -71,6 +87,14 @@ class lattice_window : public QDialog {
   lattice_table_model* model_ = nullptr;
   QSortFilterProxyModel* sorted_ = nullptr;
   delta_ladder* ladder_ = nullptr;
+  QDoubleSpinBox* wavelength_ = nullptr;
+  QDoubleSpinBox* tolerance_ = nullptr;
+  pattern_picture* picture_ = nullptr;
+  QLabel* refined_label_ = nullptr;
+  QLabel* lines_label_ = nullptr;
+  std::optional<pattern::indexed_pattern> input_lines_;  // the input lattice's, for the picture
+  // The refined cell of the entry at this row of the model, until the analysis changes.
+  std::optional<std::pair<int, lattice::cell>> refined_;
   std::optional<lattice::cell> analysed_;
   lattice::centring analysed_centring_ = lattice::centring::P;
   double analysed_delta_ = 0;

@@ -16,6 +16,8 @@
 
 #include "lattice/number_text.hpp"
 #include "lattice/solution_groups.hpp"
+#include "lattice_gui/evidence_columns.hpp"
+#include "lattice_gui/observed_pattern.hpp"
 #include "lattice_gui/solution_order.hpp"
 #include "lattice_summary.hpp"
 #include "platform/error.hpp"
@@ -36,7 +38,22 @@ QString relation_text(const lattice::group_member& m) {
 
 constexpr int kColumns = 5;
 constexpr int kMeritColumn = 4;
-constexpr int kNumberRole = Qt::UserRole;  // the solution's number; none for other lines
+constexpr int kNumberRole = Qt::UserRole;    // the solution's number; none for other lines
+constexpr int kSortRole = Qt::UserRole + 1;  // the number a column sorts by, where it has one
+
+// Sorts by the numbers behind the text where a column has them, so that 9.5 comes before 10.
+class solution_line : public QTreeWidgetItem {
+ public:
+  using QTreeWidgetItem::QTreeWidgetItem;
+  bool operator<(const QTreeWidgetItem& other) const override {
+    const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+    const QVariant x = data(column, kSortRole), y = other.data(column, kSortRole);
+    if (x.isValid() && y.isValid()) return x.toDouble() < y.toDouble();
+    return QTreeWidgetItem::operator<(other);
+  }
+};
+
+using evidence_by_number = std::map<int, const pattern::line_evidence*>;
 
 QString merit_text(const figures_of_merit& merits, int number) {
   const auto it = merits.find(number);
@@ -44,17 +61,28 @@ QString merit_text(const figures_of_merit& merits, int number) {
 }
 
 // A solution's line: its number kept for a double click, its figure of merit last.
-QTreeWidgetItem* solution_item(QTreeWidgetItem* item, int number, const figures_of_merit& merits) {
+QTreeWidgetItem* solution_item(QTreeWidgetItem* item, int number, const figures_of_merit& merits,
+                               const evidence_by_number& evidence) {
   item->setData(0, kNumberRole, number);
+  item->setData(0, kSortRole, number);
   item->setText(kMeritColumn, merit_text(merits, number));
   item->setTextAlignment(kMeritColumn, Qt::AlignRight | Qt::AlignVCenter);
+  if (const auto it = merits.find(number); it != merits.end())
+    item->setData(kMeritColumn, kSortRole, it->second);
+  if (const auto it = evidence.find(number); it != evidence.end())
+    for (int k = 0; k < kEvidenceColumns; ++k) {
+      item->setText(kColumns + k, evidence_text(*it->second, k));
+      item->setData(kColumns + k, kSortRole, evidence_key(*it->second, k));
+      item->setTextAlignment(kColumns + k, Qt::AlignRight | Qt::AlignVCenter);
+    }
   return item;
 }
 
 }  // namespace
 
-solutions_window::solutions_window(QWidget& parent, const TForm1& form)
-    : QDialog(&parent), main_(parent), form_(form) {
+solutions_window::solutions_window(QWidget& parent, const TForm1& form,
+                                   const observed_pattern& observed)
+    : QDialog(&parent), main_(parent), form_(form), observed_(observed) {
   setObjectName(QStringLiteral("SolutionsWindow"));
   setWindowTitle(QStringLiteral("Compare solutions"));
   setModal(false);
@@ -88,6 +116,9 @@ solutions_window::solutions_window(QWidget& parent, const TForm1& form)
   tree_->setToolTip(QStringLiteral("Double-click a solution to select it in the Crysfire list"));
   tree_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   tree_->header()->setSectionResizeMode(QHeaderView::Interactive);
+  // A clicked column sorts the groups and each group's members; the order box's order until then.
+  tree_->header()->setSortIndicator(-1, Qt::AscendingOrder);
+  tree_->setSortingEnabled(true);
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("CompareMessage"));
   auto* layout = new QVBoxLayout(this);
@@ -99,7 +130,13 @@ solutions_window::solutions_window(QWidget& parent, const TForm1& form)
   // As the lattice window does: a changed condition is applied at once.
   connect(delta_, &QDoubleSpinBox::valueChanged, this, &solutions_window::compare);
   connect(length_, &QDoubleSpinBox::valueChanged, this, &solutions_window::compare);
-  connect(order_, &QComboBox::currentIndexChanged, this, &solutions_window::compare);
+  connect(order_, &QComboBox::currentIndexChanged, this, [this] {
+    tree_->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    compare();
+  });
+  connect(&observed_, &observed_pattern::changed, this, [this] {
+    if (isVisible()) compare();
+  });
   connect(tree_, &QTreeWidget::itemDoubleClicked, this,
           [this](const QTreeWidgetItem* item) { chosen(item); });
 }
@@ -111,6 +148,7 @@ void solutions_window::showEvent(QShowEvent* event) {
 
 void solutions_window::compare() {
   tree_->clear();
+  tree_->setColumnCount(kColumns);
   const std::string& path = form_.shared().sum_file_name;
   if (path.empty()) {
     message_->setText(QStringLiteral("Load a Crysfire summary first."));
@@ -125,19 +163,36 @@ void solutions_window::compare() {
   }
   const figures_of_merit merits = read_figures_of_merit(path);
   if (order_->currentIndex() == 1) c.groups = by_figure_of_merit(std::move(c.groups), merits);
+  std::vector<pattern::cell_evidence> weighed;
+  evidence_by_number evidence;
+  QString lines_note;
+  if (observed_.loaded()) {
+    try {
+      weighed = pattern::weigh_solutions(c, observed_.lines(), {observed_.options()});
+      for (std::size_t k = 0; k < weighed.size(); ++k)
+        evidence[c.solutions[k].number] = &weighed[k].lines;
+      tree_->setColumnCount(kColumns + kEvidenceColumns);
+      for (int k = 0; k < kEvidenceColumns; ++k)
+        tree_->headerItem()->setText(kColumns + k, evidence_column_names()[k]);
+      lines_note =
+          QStringLiteral(", weighed against %1 observed lines").arg(observed_.lines().size());
+    } catch (const pattern::pattern_error& e) {
+      lines_note = QStringLiteral("; the observed lines: %1").arg(QString::fromUtf8(e.what()));
+    }
+  }
   std::map<int, const lattice::solution_type*> types;
   for (const lattice::solution_type& s : c.solutions) types[s.number] = &s;
   for (const lattice::solution_group& g : c.groups) {
-    auto* head = solution_item(
-        new QTreeWidgetItem(tree_, {QString::number(g.head), type_text(*types[g.head]),
-                                    QStringLiteral("head"), QString()}),
-        g.head, merits);
+    auto* head =
+        solution_item(new solution_line(tree_, {QString::number(g.head), type_text(*types[g.head]),
+                                                QStringLiteral("head"), QString()}),
+                      g.head, merits, evidence);
     for (const lattice::group_member& m : g.members)
       solution_item(
-          new QTreeWidgetItem(
+          new solution_line(
               head, {QString::number(m.number), type_text(*types[m.number]), relation_text(m),
                      QString::fromStdString(lattice::change_of_basis_text(m.matrix))}),
-          m.number, merits);
+          m.number, merits, evidence);
     head->setExpanded(true);
   }
   if (!c.unusable.empty()) {
@@ -148,9 +203,11 @@ void solutions_window::compare() {
                 QString(), QString::fromStdString(u.reason)});
     bad->setExpanded(true);
   }
-  for (int k = 0; k < kColumns; ++k) tree_->resizeColumnToContents(k);
-  message_->setText(
-      QStringLiteral("%1 solutions in %2 groups").arg(c.solutions.size()).arg(c.groups.size()));
+  for (int k = 0; k < tree_->columnCount(); ++k) tree_->resizeColumnToContents(k);
+  message_->setText(QStringLiteral("%1 solutions in %2 groups%3")
+                        .arg(c.solutions.size())
+                        .arg(c.groups.size())
+                        .arg(lines_note));
 }
 
 }  // namespace quarvel::gui

@@ -13,11 +13,14 @@ class QTreeWidgetItem;
 
 namespace quarvel::gui {
 
+class observed_pattern;
+
 class solutions_window : public QDialog {
   Q_OBJECT
 
  public:
-  solutions_window(QWidget& parent, const TForm1& form);
+  // With lines opened in the lattice window, each solution's figures against them as columns.
+  solutions_window(QWidget& parent, const TForm1& form, const observed_pattern& observed);
   void compare();  // the summary read afresh with the tolerances and the order shown
   // Makes the solution the current line of Form1's Crysfire list, which Run and the lattice
   // window read.
@@ -31,6 +34,7 @@ class solutions_window : public QDialog {
 
   QWidget& main_;
   const TForm1& form_;
+  const observed_pattern& observed_;
   QComboBox* order_ = nullptr;
   QDoubleSpinBox* delta_ = nullptr;
   QDoubleSpinBox* length_ = nullptr;

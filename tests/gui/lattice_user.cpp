@@ -45,3 +45,35 @@ std::string read_all(const QString& path) {
 }
 
 }  // namespace quarvel::gui
+
+#include "pattern/calculated_lines.hpp"
+#include "pattern/diffraction.hpp"
+#include "pattern/observed_lines.hpp"
+
+namespace quarvel::gui {
+
+void write_lines(const QString& path, const std::vector<test_line>& lines) {
+  std::ofstream out(path.toStdString(), std::ios::binary);
+  out << "# 2theta intensity\n";
+  out.precision(10);
+  for (const test_line& l : lines) out << l.two_theta << ' ' << l.intensity << '\n';
+}
+
+std::vector<double> line_positions(const lattice::cell& c, lattice::centring centred,
+                                   double highest) {
+  std::vector<double> out;
+  const double q_max = pattern::q_of_two_theta(highest, pattern::kDefaultWavelength);
+  for (const pattern::calculated_line& l : pattern::calculated_lines(c, centred, q_max))
+    out.push_back(pattern::two_theta_of_q(l.q, pattern::kDefaultWavelength));
+  return out;
+}
+
+std::vector<test_line> observed(const std::vector<double>& positions, double offset) {
+  std::vector<test_line> out;
+  for (std::size_t k = 0; k < positions.size(); ++k)
+    out.push_back(
+        {positions[k] + (k % 2 == 0 ? offset : -offset), static_cast<double>(20 + (k * 37) % 80)});
+  return out;
+}
+
+}  // namespace quarvel::gui

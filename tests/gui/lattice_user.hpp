@@ -7,7 +7,9 @@
 #include <QTableView>
 #include <QTimer>
 #include <string>
+#include <vector>
 
+#include "lattice/types.hpp"
 #include "window_driver.hpp"
 
 namespace quarvel::gui {
@@ -27,5 +29,21 @@ QStringList column(QTableView* t, int col);
 void answer_file_dialog(QTimer& user, const QString& path, const QString& filter = {});
 
 std::string read_all(const QString& path);
+
+}  // namespace quarvel::gui
+
+namespace quarvel::gui {
+
+// A line list as the pattern reader takes it: 2θ and intensity a row.
+struct test_line {
+  double two_theta;
+  double intensity;
+};
+void write_lines(const QString& path, const std::vector<test_line>& lines);
+// The calculated lines' 2θ (Cu Kα1) of a cell with its centring, up to `highest` degrees.
+std::vector<double> line_positions(const lattice::cell& c, lattice::centring centred,
+                                   double highest);
+// Those positions as observed: a small offset that alternates in sign, intensities that vary.
+std::vector<test_line> observed(const std::vector<double>& positions, double offset);
 
 }  // namespace quarvel::gui

@@ -1,0 +1,43 @@
+// The file is read whole and parsed by the pattern library, whose messages name the row.
+#include "lattice_gui/observed_pattern.hpp"
+
+#include <QFileInfo>
+
+#include "mathhkl/file_io.hpp"
+#include "platform/error.hpp"
+
+namespace quarvel::gui {
+
+QString observed_pattern::open(const QString& path) {
+  return read(path, options_);
+}
+
+QString observed_pattern::set_conditions(double wavelength, double tolerance) {
+  pattern::indexing_options next = options_;
+  next.wavelength = wavelength;
+  next.tolerance = tolerance;
+  if (!loaded()) {
+    options_ = next;
+    return {};
+  }
+  return read(path_, next);
+}
+
+QString observed_pattern::read(const QString& path, const pattern::indexing_options& options) {
+  const QString name = QFileInfo(path).fileName();
+  try {
+    std::vector<pattern::observed_line> lines = pattern::read_observed_lines(
+        mathhkl::read_file(path.toStdString()), pattern::line_unit::two_theta, options.wavelength);
+    lines_ = std::move(lines);
+  } catch (const pattern::pattern_error& e) {
+    return QStringLiteral("%1: %2").arg(name, QString::fromUtf8(e.what()));
+  } catch (const platform::error& e) {
+    return QStringLiteral("%1: %2").arg(name, QString::fromUtf8(e.what()));
+  }
+  options_ = options;
+  path_ = path;
+  emit changed();
+  return {};
+}
+
+}  // namespace quarvel::gui
