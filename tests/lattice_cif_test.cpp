@@ -87,7 +87,8 @@ TEST(LatticeCif, AnOrthorhombicEntryWritesRightAnglesAndKeepsTheCarriedGammaInAC
   const analysis a = analyse({5, 6, 7, 90, 90, 91.165}, {});
   ASSERT_EQ(a.lattices.front().bravais, bravais_type::oP);
   const std::string text = entry_cif(a.lattices.front(), a.input);
-  const cif::Block& b = only_block(cif::read_string(text));
+  const cif::Document document = cif::read_string(text);
+  const cif::Block& b = only_block(document);
   EXPECT_EQ(b.find_pair("_cell_angle_gamma")->at(1), "90.0000");
   EXPECT_NE(text.find("91.165"), std::string::npos) << text;
   EXPECT_NE(text.find("# Deviations from the constrained cell: "), std::string::npos) << text;

@@ -35,7 +35,14 @@ if [ -x "$build/cli/quarvel-lattice" ]; then
   [ -f "$root/usr/share/man/man1/quarvel-lattice.1.gz" ] || fail "quarvel-lattice without its manual"
   "$root/usr/bin/quarvel-lattice" --version >/dev/null || fail "quarvel-lattice --version failed"
 fi
-man -l "$root/usr/share/man/man1/quarvel-search.1.gz" 2>&1 >/dev/null | grep . && fail "man page warnings"
+for page in "$root"/usr/share/man/man1/*.1.gz; do
+  man --warnings -l "$page" 2>&1 >/dev/null | grep . && fail "warnings from $(basename "$page")"
+done
+# The package's own texts name the lattice program too.
+dpkg-deb -f "$deb" Description | grep quarvel-lattice >/dev/null || fail "Description lacks quarvel-lattice"
+sed -n '/<description>/,/<\/description>/p' \
+  "$root/usr/share/metainfo/io.github.quarvel.Quarvel.metainfo.xml" | grep quarvel-lattice >/dev/null ||
+  fail "metainfo description lacks quarvel-lattice"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libc6 libstdc++6 libqt6widgets6; do
