@@ -9,7 +9,6 @@
 
 #include "lattice/analysis_output.hpp"
 #include "lattice/number_text.hpp"
-#include "pattern/json_splice.hpp"
 
 namespace quarvel::cli {
 
@@ -53,10 +52,10 @@ void analyse_line(batch_line& line, lattice::analysis_options options, bool csv)
         lattice::analyse(lattice::cell{p[0], p[1], p[2], p[3], p[4], p[5]}, options);
     // The line number, as the CSV's first column, matches a result to its input when bad
     // lines were skipped.
-    line.output = csv ? lattice::csv_row(line.number, a)
-                      : pattern::with_top_members(lattice::analysis_json(a),
-                                                  "\"line\":" + std::to_string(line.number)) +
-                            "\n";
+    const lattice::json_additions number{
+        {}, [&line](lattice::json_writer& w) { w.key("line").value(line.number); }};
+    line.output =
+        csv ? lattice::csv_row(line.number, a) : lattice::analysis_json(a, nullptr, number) + "\n";
   } catch (const lattice::lattice_error& e) {
     line.error = e.what();
   }

@@ -7,19 +7,21 @@
 #include "lattice/analysis_output.hpp"
 #include "lattice_summary.hpp"
 #include "pattern/evidence_output.hpp"
-#include "pattern/json_splice.hpp"
 #include "platform/error.hpp"
 
 namespace quarvel::cli {
 
 namespace {
 
-std::vector<std::string> members_of(const std::vector<pattern::cell_evidence>& evidence,
-                                    const std::vector<pattern::observed_line>& lines, bool refine) {
-  std::vector<std::string> members;
-  for (const pattern::cell_evidence& e : evidence)
-    members.push_back(pattern::evidence_members(e, lines, refine));
-  return members;
+// The evidence of each listed cell, and the list's own conditions, in the analysis's JSON.
+lattice::json_additions additions(const std::vector<pattern::cell_evidence>& evidence,
+                                  const std::vector<pattern::observed_line>& lines,
+                                  const pattern::evidence_options& options, bool refine) {
+  return {
+      [&evidence, &lines, refine](lattice::json_writer& w, std::size_t i) {
+        pattern::write_evidence(w, evidence[i], lines, refine);
+      },
+      [&lines, &options](lattice::json_writer& w) { pattern::write_pattern(w, lines, options); }};
 }
 
 std::vector<double> deltas_of(const std::vector<pattern::evidence_row>& rows) {
@@ -37,11 +39,7 @@ std::string cell_output(const lattice_command& c,
   const lattice::basis_verdict* v = verdict ? &*verdict : nullptr;
   const std::vector<pattern::cell_evidence> evidence = pattern::weigh_analysis(a, lines, options);
   if (c.json)
-    return pattern::with_top_members(
-               pattern::with_array_members(lattice::analysis_json(a, v), "lattices",
-                                           members_of(evidence, lines, options.refine)),
-               pattern::pattern_members(lines, options)) +
-           "\n";
+    return lattice::analysis_json(a, v, additions(evidence, lines, options, options.refine)) + "\n";
   std::vector<pattern::evidence_row> rows;
   for (std::size_t i = 0; i < a.lattices.size(); ++i) {
     const lattice::lattice_entry& e = a.lattices[i];
@@ -69,11 +67,7 @@ std::string sum_output(const lattice_command& c, const std::vector<pattern::obse
   const std::vector<pattern::cell_evidence> evidence =
       pattern::weigh_solutions(compared, lines, options);
   if (c.json)
-    return pattern::with_top_members(
-               pattern::with_array_members(lattice::comparison_json(compared), "solutions",
-                                           members_of(evidence, lines, false)),
-               pattern::pattern_members(lines, options)) +
-           "\n";
+    return lattice::comparison_json(compared, additions(evidence, lines, options, false)) + "\n";
   std::vector<pattern::evidence_row> rows;
   for (std::size_t i = 0; i < compared.solutions.size(); ++i) {
     const lattice::solution_type& s = compared.solutions[i];

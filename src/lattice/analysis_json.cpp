@@ -6,7 +6,8 @@ namespace lattice {
 
 namespace {
 
-void write_entry(json_writer& w, const lattice_entry& e) {
+void write_entry(json_writer& w, const lattice_entry& e, std::size_t place,
+                 const json_additions& more) {
   rational_matrix inv = inverse(e.matrix);
   auto [det_num, det_den] = determinant(e.matrix);
   w.begin_object();
@@ -33,12 +34,14 @@ void write_entry(json_writer& w, const lattice_entry& e) {
     w.key("rhombohedral_cell").cell(*e.rhombohedral);
     w.key("ideal_rhombohedral_cell").cell(*e.rhombohedral_ideal);
   }
+  if (more.item) more.item(w, place);
   w.end_object();
 }
 
 }  // namespace
 
-std::string analysis_json(const analysis& a, const basis_verdict* basis) {
+std::string analysis_json(const analysis& a, const basis_verdict* basis,
+                          const json_additions& more) {
   json_writer w;
   w.begin_object();
   w.key("input").begin_object();
@@ -53,7 +56,7 @@ std::string analysis_json(const analysis& a, const basis_verdict* basis) {
   w.end_object();
   w.key("delta_limit").value(a.delta_limit);
   w.key("lattices").begin_array();
-  for (const lattice_entry& e : a.lattices) write_entry(w, e);
+  for (std::size_t i = 0; i < a.lattices.size(); ++i) write_entry(w, a.lattices[i], i, more);
   w.end_array();
   if (basis) {
     w.key("basis").begin_object();
@@ -64,6 +67,7 @@ std::string analysis_json(const analysis& a, const basis_verdict* basis) {
     w.relation(basis->relation);
     w.end_object();
   }
+  if (more.top) more.top(w);
   w.end_object();
   return w.text();
 }

@@ -4,11 +4,13 @@
 #include <string>
 
 #include "lattice/analysis.hpp"
+#include "lattice/json_writer.hpp"
 
 namespace lattice {
 
 // One JSON object (no line break): input, reduced, delta_limit, lattices, and basis when given.
-std::string analysis_json(const analysis& a, const basis_verdict* basis = nullptr);
+std::string analysis_json(const analysis& a, const basis_verdict* basis = nullptr,
+                          const json_additions& more = {});
 
 // A readable table, lines ending in "\n".
 std::string analysis_text(const analysis& a, const basis_verdict* basis = nullptr);

@@ -2,6 +2,8 @@
 // written with every digit needed to read it back as the same double.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,5 +46,13 @@ class json_writer {
 };
 
 std::string json_escaped(std::string_view text);
+
+// Members a caller adds to a document's objects with the same writer: `item` inside the i-th
+// object of its listed array (the analysis's lattices, a comparison's solutions), `top` at the
+// end of the top-level object. Either may be empty.
+struct json_additions {
+  std::function<void(json_writer&, std::size_t)> item;
+  std::function<void(json_writer&)> top;
+};
 
 }  // namespace lattice

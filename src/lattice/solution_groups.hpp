@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lattice/analysis.hpp"
+#include "lattice/json_writer.hpp"
 
 namespace lattice {
 
@@ -68,7 +69,7 @@ struct solution_comparison {
 solution_comparison compare_solutions(const std::vector<numbered_cell>& cells,
                                       const comparison_options& options);
 
-std::string comparison_json(const solution_comparison& c);
+std::string comparison_json(const solution_comparison& c, const json_additions& more = {});
 std::string comparison_text(const solution_comparison& c);
 
 }  // namespace lattice

@@ -26,16 +26,18 @@ std::string cell_columns(const cell& c) {
 
 }  // namespace
 
-std::string comparison_json(const solution_comparison& c) {
+std::string comparison_json(const solution_comparison& c, const json_additions& more) {
   json_writer w;
   w.begin_object();
   w.key("solutions").begin_array();
-  for (const solution_type& s : c.solutions) {
+  for (std::size_t i = 0; i < c.solutions.size(); ++i) {
+    const solution_type& s = c.solutions[i];
     w.begin_object();
     w.key("number").value(s.number);
     w.key("cell").cell(s.input);
     w.key("bravais").value(bravais_name(s.bravais));
     w.key("delta").value(s.delta);
+    if (more.item) more.item(w, i);
     w.end_object();
   }
   w.end_array();
@@ -58,6 +60,7 @@ std::string comparison_json(const solution_comparison& c) {
     w.end_object();
   }
   w.end_array();
+  if (more.top) more.top(w);
   w.end_object();
   return w.text();
 }

@@ -1,4 +1,4 @@
-// The evidence's JSON members, written with the lattice analysis's own JSON writer.
+// The evidence's JSON members, written into the lattice analysis's own objects by its writer.
 #include <cmath>
 #include <string>
 
@@ -49,18 +49,10 @@ void write_lines(lattice::json_writer& w, const line_evidence& e,
   w.end_object();
 }
 
-// The members of the object that the writer holds open, without its braces.
-std::string members_of(const lattice::json_writer& w) {
-  const std::string& text = w.text();
-  return text.substr(1, text.size() - 2);
-}
-
 }  // namespace
 
-std::string evidence_members(const cell_evidence& e, const std::vector<observed_line>& lines,
-                             bool refine) {
-  lattice::json_writer w;
-  w.begin_object();
+void write_evidence(lattice::json_writer& w, const cell_evidence& e,
+                    const std::vector<observed_line>& lines, bool refine) {
   w.key("lines");
   write_lines(w, e.lines, lines, 0);
   if (refine) {
@@ -84,22 +76,16 @@ std::string evidence_members(const cell_evidence& e, const std::vector<observed_
       w.end_object();
     }
   }
-  w.end_object();
-  return members_of(w);
 }
 
-std::string pattern_members(const std::vector<observed_line>& lines,
-                            const evidence_options& options) {
-  lattice::json_writer w;
-  w.begin_object();
+void write_pattern(lattice::json_writer& w, const std::vector<observed_line>& lines,
+                   const evidence_options& options) {
   w.key("observed_lines").begin_object();
   w.key("count").value(static_cast<int>(lines.size()));
   w.key("wavelength").value(options.indexing.wavelength);
   w.key("tolerance").value(options.indexing.tolerance);
   w.key("zero_shift_refined").value(options.refine && options.refine_zero);
   w.end_object();
-  w.end_object();
-  return members_of(w);
 }
 
 }  // namespace pattern

@@ -4,21 +4,22 @@
 #include <string>
 #include <vector>
 
+#include "lattice/json_writer.hpp"
 #include "pattern/evidence.hpp"
 
 namespace pattern {
 
-// "lines": {"M", "M_N", "F", "F_N", "mean_delta_2theta", "mean_delta_q", "calculated",
-// "possible", "unindexed", "unindexed_first_n", "superstructure_lines", "indexed": [{"row",
-// "observed", "hkl", "calculated", "q_calculated"}]}, and with `refine` "refined": {"cell",
-// "esd", "zero_shift", "zero_shift_esd", "lines_used", "lines"} or null when the cell could not
-// be refined. An infinite figure is null. No braces: members to add to an object.
-std::string evidence_members(const cell_evidence& e, const std::vector<observed_line>& lines,
-                             bool refine);
+// Into the object the writer holds open: "lines": {"M", "M_N", "F", "F_N", "mean_delta_2theta",
+// "mean_delta_q", "calculated", "possible", "unindexed", "unindexed_first_n",
+// "superstructure_lines", "indexed": [{"row", "observed", "hkl", "calculated", "q_calculated"}]},
+// and with `refine` "refined": {"cell", "esd", "zero_shift", "zero_shift_esd", "lines_used",
+// "lines"} or null when the cell could not be refined. An infinite figure is null.
+void write_evidence(lattice::json_writer& w, const cell_evidence& e,
+                    const std::vector<observed_line>& lines, bool refine);
 
-// "observed_lines": {"count", "wavelength", "tolerance", "zero_shift_refined"}.
-std::string pattern_members(const std::vector<observed_line>& lines,
-                            const evidence_options& options);
+// "observed_lines": {"count", "wavelength", "tolerance", "zero_shift_refined"}, likewise.
+void write_pattern(lattice::json_writer& w, const std::vector<observed_line>& lines,
+                   const evidence_options& options);
 
 // One row of the table: what names the cell, then its evidence.
 struct evidence_row {
