@@ -40,6 +40,8 @@ double two_theta_of(double value, int row, line_unit unit, double wavelength) {
   const double two_theta = two_theta_of_q(1 / (value * value), wavelength);
   if (!(two_theta < 180))
     refuse(row, "d = " + text + " angstroms is below half the wavelength: no reflection");
+  // So long a d puts the line at 2theta 0 (1/d² underflows), where nothing is measured.
+  if (!(two_theta > 0)) refuse(row, "d is too long: 2theta would be 0");
   return two_theta;
 }
 
