@@ -122,6 +122,10 @@ struct parent_lattice {
   dmat3 reduced;  // metric of a Minkowski-reduced primitive basis
 };
 
+void PrintTo(const parent_lattice& p, std::ostream* out) {
+  *out << bravais_name(p.lattice.type);
+}
+
 std::vector<parent_lattice> parents() {
   std::vector<parent_lattice> out;
   const bravais_type types[] = {

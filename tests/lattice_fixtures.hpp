@@ -24,6 +24,11 @@ struct bravais_example {
   int subgroup_count;  // Bravais-type subgroups of the holohedry, conjugates counted apart
 };
 
+// Test names show the type, not the struct's bytes.
+inline void PrintTo(const bravais_example& e, std::ostream* out) {
+  *out << lattice::bravais_name(e.type);
+}
+
 // One example of every type, with edges unrelated to one another.
 const std::vector<bravais_example>& bravais_examples();
 

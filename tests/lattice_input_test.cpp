@@ -17,6 +17,10 @@ struct refused {
   analysis_options options;
 };
 
+void PrintTo(const refused& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class RefusedInput : public testing::TestWithParam<refused> {};
 
 TEST_P(RefusedInput, ThrowsALatticeError) {

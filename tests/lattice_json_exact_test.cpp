@@ -84,6 +84,10 @@ struct json_case {
   imat3 basis;  // in the input axes
 };
 
+void PrintTo(const json_case& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class AnalysisJson : public testing::TestWithParam<json_case> {};
 
 TEST_P(AnalysisJson, EveryNumberReadsBackAsTheValueItWasWrittenFrom) {

@@ -16,6 +16,10 @@ struct published {
   cell conventional;  // published (orthorhombic axes in the standard order a <= b <= c)
 };
 
+void PrintTo(const published& c, std::ostream* out) {
+  *out << c.name;
+}
+
 // Sources of the published cells:
 //   NaCl, alpha-Fe, CsCl: R. W. G. Wyckoff, Crystal Structures vol. 1 (1963);
 //   rutile: Abrahams & Bernstein, J. Chem. Phys. 55 (1971) 3206;

@@ -401,6 +401,10 @@ struct monoclinic_case {
   centring expected_centring;
 };
 
+void PrintTo(const monoclinic_case& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class MonoclinicBestCell : public testing::TestWithParam<monoclinic_case> {};
 
 TEST_P(MonoclinicBestCell, IsTheCellCctbxChooses) {

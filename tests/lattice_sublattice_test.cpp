@@ -83,6 +83,10 @@ struct basis_case {
   const char* verdict;
 };
 
+void PrintTo(const basis_case& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class BasisVerdict : public testing::TestWithParam<basis_case> {};
 
 TEST_P(BasisVerdict, NamesTypeAndWhetherTheInputLatticeIsKept) {

@@ -29,6 +29,10 @@ struct verdict_case {
   centring centring_type = centring::P;             // with `conventional`
 };
 
+void PrintTo(const verdict_case& c, std::ostream* out) {
+  *out << c.name;
+}
+
 fraction_matrix rows_of(const imat3& m) {
   return lattice_test::fractions_of(m);
 }
