@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "lattice/analysis_output.hpp"
-#include "lattice_summary.hpp"
+#include "summary_lattice/summary_comparison.hpp"
 #include "pattern/evidence_output.hpp"
 #include "platform/error.hpp"
 

@@ -6,8 +6,8 @@
 #include "lattice_batch.hpp"
 #include "lattice_lines.hpp"
 #include "lattice_options.hpp"
-#include "lattice_summary.hpp"
 #include "platform/error.hpp"
+#include "summary_lattice/summary_comparison.hpp"
 
 int main(int argc, char** argv) {
   using namespace quarvel::cli;
@@ -30,10 +30,10 @@ int main(int argc, char** argv) {
   if (!c.sum_file.empty()) {
     try {
       const lattice::solution_comparison compared =
-          compare_usable_summary(c.sum_file, c.comparison());
+          quarvel::compare_usable_summary(c.sum_file, c.comparison());
       std::cout << (c.json ? lattice::comparison_json(compared) + "\n"
                            : lattice::comparison_text(compared));
-    } catch (const no_solutions_error& e) {
+    } catch (const quarvel::no_solutions_error& e) {
       std::cerr << "quarvel-lattice: " << e.what() << '\n';
       return 1;
     } catch (const platform::error& e) {

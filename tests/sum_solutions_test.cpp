@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "json_reader.hpp"
-#include "lattice_summary.hpp"
 #include "platform/error.hpp"
+#include "summary_lattice/summary_comparison.hpp"
 #include "summary_sample.hpp"
 #include "temp_folder.hpp"
 
@@ -68,13 +68,12 @@ TEST(SumSolutions, ANumberBeyondTheStoredRangeRejectsItsLineOnly) {
 TEST(SumSolutions, ASummaryFileComparesToValidJsonAndAMissingFileThrows) {
   quarvel::testing::temp_folder folder;
   const std::string path = folder.write("s.sum", joined(kSampleSummary, "\r\n"));
-  const lattice::solution_comparison c = quarvel::cli::compare_summary(path, {});
+  const lattice::solution_comparison c = quarvel::compare_summary(path, {});
   EXPECT_EQ(c.solutions.size(), 3u);
   EXPECT_EQ(c.unusable.size(), 2u);
   const std::string text = lattice::comparison_json(c);
   EXPECT_TRUE(quarvel::testing::json_document(text).valid()) << text;
-  EXPECT_THROW(quarvel::cli::compare_summary(folder.path().string() + "/none.sum", {}),
-               platform::error);
+  EXPECT_THROW(quarvel::compare_summary(folder.path().string() + "/none.sum", {}), platform::error);
 }
 
 }  // namespace

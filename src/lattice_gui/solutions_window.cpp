@@ -19,8 +19,8 @@
 #include "lattice_gui/evidence_columns.hpp"
 #include "lattice_gui/observed_pattern.hpp"
 #include "lattice_gui/solution_order.hpp"
-#include "lattice_summary.hpp"
 #include "platform/error.hpp"
+#include "summary_lattice/summary_comparison.hpp"
 
 namespace quarvel::gui {
 
@@ -156,7 +156,7 @@ void solutions_window::compare() {
   }
   lattice::solution_comparison c;
   try {
-    c = cli::compare_summary(path, {delta_->value(), length_->value() / 100});
+    c = compare_summary(path, {delta_->value(), length_->value() / 100});
   } catch (const platform::error& e) {
     message_->setText(QString::fromStdString(path + ": " + e.what()));
     return;

@@ -1,4 +1,5 @@
-// quarvel-lattice --sum: the solutions of a Crysfire summary compared and grouped.
+// The solutions of a Crysfire summary compared and grouped by lattice: for quarvel-lattice --sum
+// and the Compare solutions window alike, so that neither front end reaches into the other.
 #pragma once
 
 #include <stdexcept>
@@ -6,7 +7,7 @@
 
 #include "lattice/solution_groups.hpp"
 
-namespace quarvel::cli {
+namespace quarvel {
 
 // The summary's solutions, numbered as its list numbers them; lines that look like solutions
 // but cannot be read are unusable with their line number. Throws platform::error
@@ -25,4 +26,4 @@ struct no_solutions_error : std::runtime_error {
 lattice::solution_comparison compare_usable_summary(const std::string& path,
                                                     const lattice::comparison_options& options);
 
-}  // namespace quarvel::cli
+}  // namespace quarvel

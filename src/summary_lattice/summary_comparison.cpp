@@ -1,10 +1,10 @@
 // The summary read with the window's own field rules, then compared.
-#include "lattice_summary.hpp"
+#include "summary_lattice/summary_comparison.hpp"
 
 #include "mathhkl/file_io.hpp"
 #include "mathhkl/sum_solutions.hpp"
 
-namespace quarvel::cli {
+namespace quarvel {
 
 lattice::solution_comparison compare_summary(const std::string& path,
                                              const lattice::comparison_options& options) {
@@ -30,4 +30,4 @@ lattice::solution_comparison compare_usable_summary(const std::string& path,
   return out;
 }
 
-}  // namespace quarvel::cli
+}  // namespace quarvel
