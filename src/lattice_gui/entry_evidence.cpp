@@ -11,12 +11,6 @@
 
 namespace quarvel::gui {
 
-pattern::cell_to_weigh entry_to_weigh(const lattice::lattice_entry& e,
-                                      const pattern::indexed_pattern& input) {
-  const bool super = e.relation.kind == lattice::relation_kind::superlattice;
-  return {e.ideal, e.conventional, e.cell_centring, e.bravais, super ? &input : nullptr};
-}
-
 pattern_picture::view entry_view(const std::vector<pattern::observed_line>& lines,
                                  const pattern::indexing_options& options,
                                  const pattern::indexed_pattern& input, const QString& input_label,
@@ -26,13 +20,8 @@ pattern_picture::view entry_view(const std::vector<pattern::observed_line>& line
   v.lines = lines;
   v.input = input;
   v.entry = evidence.lines.indexed;
-  v.superstructure.assign(lines.size(), false);
-  if (e.relation.kind == lattice::relation_kind::superlattice) {
-    const pattern::indexed_pattern exact =
-        pattern::index_pattern(lines, e.conventional, e.cell_centring, options);
-    for (std::size_t i = 0; i < lines.size(); ++i)
-      v.superstructure[i] = exact.match[i].has_value() && !input.match[i].has_value();
-  }
+  v.superstructure =
+      pattern::superstructure_flags(lines, pattern::entry_to_weigh(e, input), options);
   v.input_label = input_label;
   v.entry_label = QString::fromStdString(lattice::type_label(e));
   if (e.index > 1) v.entry_label += QStringLiteral(" ×%1").arg(e.index);

@@ -10,12 +10,8 @@
 
 namespace quarvel::gui {
 
-// The entry as the lines weigh it: a superlattice entry is compared with the input lattice.
-pattern::cell_to_weigh entry_to_weigh(const lattice::lattice_entry& e,
-                                      const pattern::indexed_pattern& input);
-
-// The picture of the entry against the input lattice; superstructure lines are those its
-// exact cell indexes and the input does not (as pattern::weigh counts them).
+// The picture of the entry against the input lattice, its superstructure lines marked as
+// pattern::weigh counts them.
 pattern_picture::view entry_view(const std::vector<pattern::observed_line>& lines,
                                  const pattern::indexing_options& options,
                                  const pattern::indexed_pattern& input, const QString& input_label,

@@ -489,8 +489,9 @@ void lattice_window::refine() {
   const auto row = static_cast<int>(chosen.front() - model_->entries().data());
   const QString type = QString::fromStdString(lattice::type_label(e));
   try {
-    const pattern::cell_evidence weighed = pattern::weigh(
-        observed_.lines(), entry_to_weigh(e, *input_lines_), {observed_.options(), true, false});
+    const pattern::cell_evidence weighed =
+        pattern::weigh(observed_.lines(), pattern::entry_to_weigh(e, *input_lines_),
+                       {observed_.options(), true, false});
     if (!weighed.refined) {
       refined_.reset();
       refined_label_->setText(

@@ -7,15 +7,25 @@
 
 namespace pattern {
 
+cell_to_weigh entry_to_weigh(const lattice::lattice_entry& e, const indexed_pattern& input) {
+  const bool super = e.relation.kind == lattice::relation_kind::superlattice;
+  return {e.ideal, e.conventional, e.cell_centring, e.bravais, super ? &input : nullptr};
+}
+
+std::vector<bool> superstructure_flags(const std::vector<observed_line>& lines,
+                                       const cell_to_weigh& c, const indexing_options& options) {
+  if (!c.lattice_lines) return std::vector<bool>(lines.size(), false);
+  return lines_indexed_only_by(index_pattern(lines, c.exact, c.centred, options), *c.lattice_lines);
+}
+
 namespace {
 
 line_evidence line_evidence_of(const std::vector<observed_line>& lines, const cell_to_weigh& c,
                                const indexing_options& options) {
   line_evidence out{index_pattern(lines, c.cell, c.centred, options), {}, 0};
   out.figures = figures_of(out.indexed);
-  if (c.lattice_lines)
-    out.superstructure_lines =
-        indexed_only_by(index_pattern(lines, c.exact, c.centred, options), *c.lattice_lines);
+  const std::vector<bool> flags = superstructure_flags(lines, c, options);
+  out.superstructure_lines = static_cast<int>(std::count(flags.begin(), flags.end(), true));
   return out;
 }
 
@@ -49,12 +59,8 @@ std::vector<cell_evidence> weigh_analysis(const lattice::analysis& a,
                                           const evidence_options& options) {
   const indexed_pattern input = index_pattern(lines, a.input, a.centring_type, options.indexing);
   std::vector<cell_evidence> out;
-  for (const lattice::lattice_entry& e : a.lattices) {
-    const bool super = e.relation.kind == lattice::relation_kind::superlattice;
-    out.push_back(weigh(
-        lines, {e.ideal, e.conventional, e.cell_centring, e.bravais, super ? &input : nullptr},
-        options));
-  }
+  for (const lattice::lattice_entry& e : a.lattices)
+    out.push_back(weigh(lines, entry_to_weigh(e, input), options));
   return out;
 }
 

@@ -50,6 +50,14 @@ struct cell_to_weigh {
   const indexed_pattern* lattice_lines = nullptr;  // for a superlattice cell only
 };
 
+// An entry of the analysis as a cell to weigh: its ideal cell read with its own centring and,
+// for a superlattice entry, its conventional cell against `input`, the input cell's lines.
+cell_to_weigh entry_to_weigh(const lattice::lattice_entry& e, const indexed_pattern& input);
+
+// Which observed lines are the cell's superstructure lines: all false but for a superlattice.
+std::vector<bool> superstructure_flags(const std::vector<observed_line>& lines,
+                                       const cell_to_weigh& c, const indexing_options& options);
+
 cell_evidence weigh(const std::vector<observed_line>& lines, const cell_to_weigh& c,
                     const evidence_options& options);
 

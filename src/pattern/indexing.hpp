@@ -32,8 +32,10 @@ struct indexed_pattern {
 indexed_pattern index_pattern(const std::vector<observed_line>& lines, const lattice::cell& c,
                               lattice::centring centred, const indexing_options& options);
 
-// How many observed lines `a` indexes and `b` does not: the superstructure lines of a
-// superlattice cell `a` against its lattice's cell `b`, both indexed from the same list.
+// Which observed lines `a` indexes and `b` does not: the superstructure lines of a superlattice
+// cell `a` against its lattice's cell `b`, both indexed from the same list.
+std::vector<bool> lines_indexed_only_by(const indexed_pattern& a, const indexed_pattern& b);
+// How many of them.
 int indexed_only_by(const indexed_pattern& a, const indexed_pattern& b);
 
 }  // namespace pattern
