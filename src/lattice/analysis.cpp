@@ -58,8 +58,7 @@ basis_verdict judge_basis(const cell& input, const analysis_options& options, co
   rational_matrix in_reduced = multiply(rational_matrix::from_int(rows), inverse(reduced.basis));
   if (!in_reduced.is_integer())
     throw lattice_error("the basis vectors are not all vectors of the lattice");
-  imat3 h;
-  for (int i = 0; i < 9; ++i) h[i] = static_cast<int>(in_reduced.num[i]);
+  const imat3 h = in_reduced.whole();
   basis_verdict v;
   v.spanned = cell_of(transformed(g_input, rows));
   v.volume_ratio = std::abs(determinant(rows));

@@ -37,8 +37,7 @@ derivative_lattice derivative_lattice_of(const dmat3& g, const imat3& h, double 
   reduced_basis reduced = niggli_reduce(transformed(g, h));
   // Niggli bases of a sub-lattice are integral in its own (HNF) rows, so also in the parent's.
   rational_matrix rows = multiply(reduced.basis, rational_matrix::from_int(h));
-  imat3 in_parent;
-  for (int i = 0; i < 9; ++i) in_parent[i] = static_cast<int>(rows.num[i] / rows.den);
+  const imat3 in_parent = rows.whole();
   std::vector<imat3> rotations = lattice_rotation_group(reduced.metric, max_delta);
   return {in_parent,
           {reduced.metric, rows},

@@ -16,6 +16,17 @@ rational_matrix rational_matrix::from_int(const imat3& m) {
   return r;
 }
 
+imat3 rational_matrix::whole() const {
+  if (!is_integer()) throw lattice_error("a change of basis expected whole has fractions");
+  imat3 m;
+  for (int i = 0; i < 9; ++i) {
+    if (num[i] > std::numeric_limits<int>::max() || num[i] < std::numeric_limits<int>::min())
+      throw lattice_error("a change of basis has entries too large to carry exactly");
+    m[i] = static_cast<int>(num[i]);
+  }
+  return m;
+}
+
 dmat3 rational_matrix::to_real() const {
   dmat3 r{};
   for (int i = 0; i < 9; ++i) r[i] = at(i);

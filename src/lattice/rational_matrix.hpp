@@ -16,6 +16,8 @@ struct rational_matrix {
   double at(int i) const { return static_cast<double>(num[i]) / static_cast<double>(den); }
   dmat3 to_real() const;
   bool is_integer() const { return den == 1; }
+  // The entries of an integral matrix; throws lattice_error for fractions or entries beyond int.
+  imat3 whole() const;
   // Both reduced to lowest terms and with a positive denominator.
   bool operator==(const rational_matrix& o) const { return num == o.num && den == o.den; }
 };

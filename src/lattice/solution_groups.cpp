@@ -66,12 +66,6 @@ rational_matrix in_cell_axes(const prepared& member, const rational_matrix& redu
   return multiply(multiply(inverse(member.reduced.basis), reduced_rows), head.reduced.basis);
 }
 
-imat3 whole(const rational_matrix& m) {
-  imat3 rows;
-  for (int i = 0; i < 9; ++i) rows[i] = static_cast<int>(m.num[i] / m.den);
-  return rows;
-}
-
 // A hexagonal cell is obverse or reverse to a rhombohedral lattice depending on which of its
 // metrically equal settings the match took; turned by 180° about c, a reverse one is obverse.
 rational_matrix obverse(const rational_matrix& m, bool turn_rows) {
@@ -87,16 +81,17 @@ std::optional<group_member> relate(const prepared& head, const prepared& member,
       if (std::optional<rational_matrix> x = reduced_in(head, member, index, tolerance)) {
         // The member's axes are vectors of the head's lattice.
         rational_matrix m = in_cell_axes(member, *x, head);
-        if (relation_of(whole(m)).reverse) m = obverse(m, true);
-        return group_member{member.type.number, relation_of(whole(m)), m, false};
+        cell_relation r = relation_of(m.whole());
+        if (r.reverse) r = relation_of((m = obverse(m, true)).whole());
+        return group_member{member.type.number, r, m, false};
       }
     }
     if (index > 1 && std::abs(1 / ratio - index) <= kVolumeSlack * index) {
       if (std::optional<rational_matrix> x = reduced_in(member, head, index, tolerance)) {
         // The head's axes are vectors of the member's lattice.
         rational_matrix m = in_cell_axes(member, inverse(*x), head);
-        if (finer_relation(whole(inverse(m))).reverse) m = obverse(m, false);
-        cell_relation r = finer_relation(whole(inverse(m)));
+        cell_relation r = finer_relation(inverse(m).whole());
+        if (r.reverse) r = finer_relation(inverse(m = obverse(m, false)).whole());
         return group_member{member.type.number, r, m, r.centred != centring::P};
       }
     }

@@ -140,9 +140,7 @@ found_cell_lattice explain_found_cell(const found_line_fields& found, const latt
   e.matrix = found_cell_matrix(found);
   const lattice::analysis_options options{lattice::centring::P, delta_limit, 1};
   if (e.matrix.is_integer()) {
-    lattice::imat3 rows;
-    for (int i = 0; i < 9; ++i) rows[i] = static_cast<int>(e.matrix.num[i]);
-    const lattice::basis_verdict v = lattice::judge_basis(start, options, rows);
+    const lattice::basis_verdict v = lattice::judge_basis(start, options, e.matrix.whole());
     e.bravais = v.bravais;
     e.delta = v.delta;
     e.relation = v.relation;
@@ -152,9 +150,7 @@ found_cell_lattice explain_found_cell(const found_line_fields& found, const latt
   // starting one. A hexagonal cell made of half axes may belong to neither.
   const lattice::rational_matrix back = lattice::inverse(e.matrix);
   if (back.is_integer()) {
-    lattice::imat3 rows;
-    for (int i = 0; i < 9; ++i) rows[i] = static_cast<int>(back.num[i]);
-    e.relation = lattice::finer_relation(rows);
+    e.relation = lattice::finer_relation(back.whole());
   } else {
     e.relation = {lattice::relation_kind::unrelated, 0, lattice::centring::P, false};
   }
