@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "json_numbers.hpp"
+#include "json_check.hpp"
 #include "json_reader.hpp"
 #include "lattice/metric.hpp"
 #include "lattice/number_text.hpp"
@@ -172,7 +172,9 @@ TEST(SearchJson, IsValidAndHoldsTheReportsCellsAtFullPrecision) {
     const cli::session_result result = cli::run_search(parsed.options);
     const std::string text = cli::search_json(result.searches, result.messages);
     const testing::json_document doc(text);
-    const std::map<std::string, double> numbers = testing::json_numbers(text);
+    const testing::json_check checked = testing::check_json(text);
+    ASSERT_EQ(checked.problem, "");
+    const std::map<std::string, double>& numbers = checked.numbers;
     ASSERT_TRUE(doc.valid()) << doc.error();
     const sajson::value searches = testing::key(doc.root(), "searches");
     ASSERT_EQ(searches.get_length(), result.searches.size()) << args[1];

@@ -2,6 +2,7 @@
 #include "json_check.hpp"
 
 #include <algorithm>
+#include <charconv>
 
 namespace quarvel::testing {
 
@@ -18,14 +19,15 @@ class checker {
     json_check result;
     skip_space();
     if (peek() == '{') {
-      object(0, &result.top_level_keys);
+      object(0, &result.top_level_keys, "");
     } else {
-      value(0);
+      value(0, "");
     }
     skip_space();
     if (problem_.empty() && pos_ != text_.size()) fail("text after the value");
     result.problem = problem_;
     if (!problem_.empty()) result.top_level_keys.clear();
+    if (problem_.empty()) result.numbers = std::move(numbers_);
     return result;
   }
 
@@ -54,14 +56,18 @@ class checker {
     pos_ += word.size();
   }
 
-  void value(int depth) {
+  static std::string joined(const std::string& path, const std::string& step) {
+    return path.empty() ? step : path + "/" + step;
+  }
+
+  void value(int depth, const std::string& path) {
     if (depth > kMaxDepth) return fail("nested too deeply");
     skip_space();
     switch (peek()) {
       case '{':
-        return object(depth, nullptr);
+        return object(depth, nullptr, path);
       case '[':
-        return array(depth);
+        return array(depth, path);
       case '"': {
         std::string ignored;
         return string(ignored);
@@ -73,11 +79,11 @@ class checker {
       case 'n':
         return literal("null");
       default:
-        return number();
+        return number(path);
     }
   }
 
-  void object(int depth, std::vector<std::string>* keys_out) {
+  void object(int depth, std::vector<std::string>* keys_out, const std::string& path) {
     ++pos_;  // '{'
     std::vector<std::string> keys;
     skip_space();
@@ -93,7 +99,7 @@ class checker {
       keys.push_back(key);
       skip_space();
       if (!take(':')) return fail("':' expected after a key");
-      value(depth + 1);
+      value(depth + 1, joined(path, key));
       if (!ok()) return;
       skip_space();
       if (take('}')) break;
@@ -102,12 +108,12 @@ class checker {
     if (keys_out) *keys_out = keys;
   }
 
-  void array(int depth) {
+  void array(int depth, const std::string& path) {
     ++pos_;  // '['
     skip_space();
     if (take(']')) return;
-    while (ok()) {
-      value(depth + 1);
+    for (int place = 0; ok(); ++place) {
+      value(depth + 1, joined(path, std::to_string(place)));
       if (!ok()) return;
       skip_space();
       if (take(']')) return;
@@ -150,7 +156,8 @@ class checker {
     return pos_ > start;
   }
 
-  void number() {
+  void number(const std::string& path) {
+    const std::size_t start = pos_;
     take('-');
     if (take('0')) {
       if (!at_end() && peek() >= '0' && peek() <= '9') return fail("leading zero");
@@ -162,11 +169,15 @@ class checker {
       if (!take('+')) take('-');
       if (!digits()) return fail("digits expected in the exponent");
     }
+    double x = 0;
+    std::from_chars(text_.data() + start, text_.data() + pos_, x);
+    numbers_[path] = x;
   }
 
   std::string_view text_;
   std::size_t pos_ = 0;
   std::string problem_;
+  std::map<std::string, double> numbers_;
 };
 
 }  // namespace
