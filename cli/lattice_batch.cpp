@@ -7,8 +7,8 @@
 #include <thread>
 #include <vector>
 
-#include "lattice/analysis_output.hpp"
-#include "lattice/number_text.hpp"
+#include "lattice/number_reading.hpp"
+#include "lattice_output/analysis_output.hpp"
 
 namespace quarvel::cli {
 

@@ -4,10 +4,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "lattice/analysis_output.hpp"
-#include "summary_lattice/summary_comparison.hpp"
+#include "lattice_output/analysis_output.hpp"
+#include "lattice_output/solution_groups_output.hpp"
 #include "pattern/evidence_output.hpp"
 #include "platform/error.hpp"
+#include "summary_lattice/summary_comparison.hpp"
 
 namespace quarvel::cli {
 

@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "lattice/number_text.hpp"
+#include "lattice/number_reading.hpp"
 
 namespace quarvel::cli {
 
@@ -110,7 +110,7 @@ lattice_parse_outcome parse_lattice_arguments(const std::vector<std::string>& ar
       ++i;
     } else if (option == "--delta") {
       std::optional<double> x = needs(1) ? lattice::parse_number(arguments[i + 1]) : std::nullopt;
-      if (!x || *x <= 0 || *x > 45)
+      if (!x || !lattice::is_delta_limit(*x))
         return fail("--delta needs a number of degrees above 0 and at most 45");
       c.analysis.delta_limit = *x;
       ++i;
@@ -132,7 +132,7 @@ lattice_parse_outcome parse_lattice_arguments(const std::vector<std::string>& ar
       c.sum_file = arguments[++i];
     } else if (option == "--length-tol") {
       std::optional<double> x = needs(1) ? lattice::parse_number(arguments[i + 1]) : std::nullopt;
-      if (!x || *x <= 0 || *x > 0.2)
+      if (!x || !lattice::is_length_tolerance(*x))
         return fail("--length-tol needs a relative tolerance above 0 and at most 0.2");
       c.length_tolerance = *x;
       ++i;

@@ -2,10 +2,11 @@
 #include <fstream>
 #include <iostream>
 
-#include "lattice/analysis_output.hpp"
 #include "lattice_batch.hpp"
 #include "lattice_lines.hpp"
 #include "lattice_options.hpp"
+#include "lattice_output/analysis_output.hpp"
+#include "lattice_output/solution_groups_output.hpp"
 #include "platform/error.hpp"
 #include "summary_lattice/summary_comparison.hpp"
 

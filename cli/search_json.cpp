@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "lattice/json_writer.hpp"
 #include "lattice/metric.hpp"
+#include "lattice_output/json_writer.hpp"
 #include "main/found_cell_lattice.hpp"
 
 namespace quarvel::cli {

@@ -12,9 +12,9 @@
 
 #include "fuzz_check.hpp"
 #include "json_check.hpp"
-#include "lattice/analysis_output.hpp"
 #include "lattice/metric_subgroups.hpp"
 #include "lattice_options.hpp"
+#include "lattice_output/analysis_output.hpp"
 
 namespace {
 

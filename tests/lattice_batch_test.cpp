@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "json_check.hpp"
-#include "lattice/analysis_output.hpp"
+#include "lattice_output/analysis_output.hpp"
 #include "lattice_process.hpp"
 
 namespace quarvel::cli {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "lattice/analysis_output.hpp"
 #include "lattice/hidden_subgroups.hpp"
+#include "lattice_output/analysis_output.hpp"
 
 namespace {
 

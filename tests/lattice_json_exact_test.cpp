@@ -9,10 +9,10 @@
 #include <string>
 
 #include "json_reader.hpp"
-#include "lattice/analysis_output.hpp"
-#include "lattice/solution_groups.hpp"
 #include "lattice_fixtures.hpp"
 #include "lattice_generators.hpp"
+#include "lattice_output/analysis_output.hpp"
+#include "lattice_output/solution_groups_output.hpp"
 
 namespace {
 

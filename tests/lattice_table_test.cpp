@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "lattice/analysis_output.hpp"
+#include "lattice_output/analysis_output.hpp"
 
 namespace {
 

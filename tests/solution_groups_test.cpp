@@ -1,13 +1,12 @@
 // Comparing solutions: groups by lattice, the relation and matrix of every member, and the
 // tolerances that decide a match.
-#include "lattice/solution_groups.hpp"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "json_reader.hpp"
 #include "lattice/metric.hpp"
+#include "lattice_output/solution_groups_output.hpp"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "json_reader.hpp"
+#include "lattice_output/solution_groups_output.hpp"
 #include "platform/error.hpp"
 #include "summary_lattice/summary_comparison.hpp"
 #include "summary_sample.hpp"

@@ -17,13 +17,17 @@ namespace lattice {
 namespace {
 
 void check(const analysis_options& options) {
-  if (!std::isfinite(options.delta_limit) || options.delta_limit <= 0 || options.delta_limit > 45)
+  if (!is_delta_limit(options.delta_limit))
     throw lattice_error("the delta limit must be a number of degrees above 0 and at most 45");
   if (options.max_index < 1 || options.max_index > kLargestIndex)
     throw lattice_error("the largest index must be a whole number from 1 to 10");
 }
 
 }  // namespace
+
+bool is_delta_limit(double degrees) {
+  return degrees > 0 && degrees <= kLargestDeltaLimit;
+}
 
 analysis analyse(const cell& input, const analysis_options& options) {
   check(options);

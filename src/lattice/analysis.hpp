@@ -6,13 +6,16 @@
 #include <vector>
 
 #include "lattice/cell_relation.hpp"
-#include "lattice/rational_matrix.hpp"
+#include "lattice/lattice_entry.hpp"
 #include "lattice/types.hpp"
 
 namespace lattice {
 
-// The default obliquity limit, in degrees (see the README for the choice).
+// The default obliquity limit, in degrees (see the README for the choice), and the largest one
+// taken: δ is a number of degrees above 0 and at most 45.
 inline constexpr double kDefaultDeltaLimit = 3.0;
+inline constexpr double kLargestDeltaLimit = 45.0;
+bool is_delta_limit(double degrees);
 inline constexpr int kLargestIndex = 10;
 // Keeps every determinant of a basis well inside 32 bits.
 inline constexpr int kLargestBasisEntry = 100;
@@ -22,26 +25,6 @@ struct analysis_options {
   double delta_limit = kDefaultDeltaLimit;
   int max_index = 1;  // derivative lattices of index 2..max_index
 };
-
-struct lattice_entry {
-  int index = 1;  // 1: the input lattice itself; N: a sub-lattice of index N
-  bravais_type bravais = bravais_type::aP;
-  centring cell_centring = centring::P;  // of the conventional cell, in its own lattice
-  double delta = 0;                      // degrees
-  cell conventional;                     // carried from the input cell
-  cell ideal;                            // the same cell with the metric averaged over the symmetry
-  double length_deviation = 0;           // largest |conventional - ideal| of a, b, c, in Å
-  double angle_deviation = 0;            // the same of the angles, in degrees
-  double volume_ratio = 1;               // V(conventional) / V(input cell)
-  rational_matrix matrix;                // rows: the conventional axes in the input axes
-  std::optional<cell> rhombohedral;      // hR only: the primitive cell on rhombohedral axes
-  std::optional<cell> rhombohedral_ideal;
-  cell_relation relation;  // of the conventional cell, read with its centring, to the input lattice
-};
-
-// The Bravais symbol, with the cell's centring beside it where it is not the symbol's own letter:
-// "mC", "mC (I cell)", "hR".
-std::string type_label(const lattice_entry& e);
 
 struct analysis {
   cell input;

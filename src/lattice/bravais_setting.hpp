@@ -5,15 +5,10 @@
 #include <optional>
 #include <vector>
 
+#include "lattice/conventional_setting.hpp"
 #include "lattice/matrix3.hpp"
-#include "lattice/types.hpp"
 
 namespace lattice {
-
-struct conventional_setting {
-  bravais_type type;
-  imat3 basis;  // rows: the conventional axes in the reduced basis; determinant > 0
-};
 
 // Standard settings: monoclinic unique axis b with β ≥ 90° (C- or I-centred for mC, whichever
 // brings β nearest 90°, as cctbx's best cell does), orthorhombic C-centred for oC with a ≤ b,

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "lattice/analysis.hpp"
+#include "lattice/lattice_entry.hpp"
 #include "lattice/metric_subgroups.hpp"
 #include "lattice/reduction.hpp"
 

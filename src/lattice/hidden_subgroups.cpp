@@ -29,7 +29,7 @@ analysis subgroups_at(const analysis& a, double delta) {
 }  // namespace
 
 std::vector<hidden_subgroup> hidden_subgroups(const analysis& a) {
-  const double larger = std::min(2 * a.delta_limit, 45.0);
+  const double larger = std::min(2 * a.delta_limit, kLargestDeltaLimit);
   std::vector<hidden_subgroup> hidden;
   if (larger <= a.delta_limit) return hidden;
   const analysis wide = subgroups_at(a, larger);

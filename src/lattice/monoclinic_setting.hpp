@@ -1,7 +1,8 @@
 // The standard monoclinic cell: unique axis b, β ≥ 90° and as near 90° as the lattice allows.
 #pragma once
 
-#include "lattice/bravais_setting.hpp"
+#include "lattice/conventional_setting.hpp"
+#include "lattice/matrix3.hpp"
 
 namespace lattice {
 

@@ -112,12 +112,15 @@ std::string member_verdict(const group_member& m) {
   return m.relation.verdict() + (m.head_centred ? " (the head's cell)" : "");
 }
 
+bool is_length_tolerance(double relative) {
+  return relative > 0 && relative <= kLargestLengthTolerance;
+}
+
 solution_comparison compare_solutions(const std::vector<numbered_cell>& cells,
                                       const comparison_options& options) {
-  if (!std::isfinite(options.length_tolerance) || options.length_tolerance <= 0 ||
-      options.length_tolerance > 0.2)
+  if (!is_length_tolerance(options.length_tolerance))
     throw lattice_error("the relative length tolerance must be above 0 and at most 0.2");
-  if (!std::isfinite(options.delta_limit) || options.delta_limit <= 0 || options.delta_limit > 45)
+  if (!is_delta_limit(options.delta_limit))
     throw lattice_error("the delta limit must be a number of degrees above 0 and at most 45");
   solution_comparison out;
   std::vector<prepared> usable;

@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "lattice/analysis.hpp"
-#include "lattice/json_writer.hpp"
 
 namespace lattice {
 
 inline constexpr int kLargestGroupIndex = 4;
+// A match's edges agree within a relative tolerance above 0 and at most 0.2.
+inline constexpr double kLargestLengthTolerance = 0.2;
+bool is_length_tolerance(double relative);
 
 struct comparison_options {
   double delta_limit = kDefaultDeltaLimit;  // the lattice types, and the angles of a match
@@ -68,8 +70,5 @@ struct solution_comparison {
 // Throws lattice_error for options out of range; a cell without volume is unusable, not an error.
 solution_comparison compare_solutions(const std::vector<numbered_cell>& cells,
                                       const comparison_options& options);
-
-std::string comparison_json(const solution_comparison& c, const json_additions& more = {});
-std::string comparison_text(const solution_comparison& c);
 
 }  // namespace lattice

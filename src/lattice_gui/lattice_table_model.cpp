@@ -5,9 +5,9 @@
 #include <QFontDatabase>
 #include <array>
 
-#include "lattice/entry_export.hpp"
 #include "lattice/metric.hpp"
 #include "lattice_gui/evidence_columns.hpp"
+#include "lattice_output/entry_export.hpp"
 
 namespace quarvel::gui {
 

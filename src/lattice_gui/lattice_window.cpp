@@ -25,15 +25,15 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "lattice/analysis_output.hpp"
-#include "lattice/entry_export.hpp"
-#include "lattice/number_text.hpp"
 #include "lattice_gui/delta_ladder.hpp"
 #include "lattice_gui/entry_evidence.hpp"
 #include "lattice_gui/entry_sort.hpp"
 #include "lattice_gui/lattice_table_model.hpp"
 #include "lattice_gui/observed_pattern.hpp"
 #include "lattice_gui/pattern_picture.hpp"
+#include "lattice_output/analysis_output.hpp"
+#include "lattice_output/entry_export.hpp"
+#include "lattice_output/number_text.hpp"
 #include "mathhkl/file_io.hpp"
 #include "platform/error.hpp"
 
@@ -100,7 +100,7 @@ void lattice_window::build() {
                      "axes, obverse"));
   delta_ = new QDoubleSpinBox(this);
   delta_->setObjectName(QStringLiteral("DeltaLimit"));
-  delta_->setRange(0.1, 45);
+  delta_->setRange(0.1, lattice::kLargestDeltaLimit);
   delta_->setDecimals(2);
   delta_->setSingleStep(0.5);
   delta_->setSuffix(QStringLiteral(" °"));

@@ -14,11 +14,11 @@
 #include <QVBoxLayout>
 #include <map>
 
-#include "lattice/number_text.hpp"
 #include "lattice/solution_groups.hpp"
 #include "lattice_gui/evidence_columns.hpp"
 #include "lattice_gui/observed_pattern.hpp"
 #include "lattice_gui/solution_order.hpp"
+#include "lattice_output/number_text.hpp"
 #include "platform/error.hpp"
 #include "summary_lattice/summary_comparison.hpp"
 
@@ -89,7 +89,7 @@ solutions_window::solutions_window(QWidget& parent, const TForm1& form,
   setSizeGripEnabled(true);
   delta_ = new QDoubleSpinBox(this);
   delta_->setObjectName(QStringLiteral("CompareDelta"));
-  delta_->setRange(0.1, 45);
+  delta_->setRange(0.1, lattice::kLargestDeltaLimit);
   delta_->setValue(lattice::kDefaultDeltaLimit);
   delta_->setSuffix(QStringLiteral(" °"));
   length_ = new QDoubleSpinBox(this);

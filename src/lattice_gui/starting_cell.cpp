@@ -7,7 +7,8 @@
 #include <QListWidget>
 #include <array>
 
-#include "lattice/number_text.hpp"
+#include "lattice/number_reading.hpp"
+#include "lattice_output/number_text.hpp"
 #include "mathhkl/file_io.hpp"
 #include "mathhkl/sum_solutions.hpp"
 #include "platform/error.hpp"

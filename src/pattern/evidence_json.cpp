@@ -2,7 +2,7 @@
 #include <cmath>
 #include <string>
 
-#include "lattice/json_writer.hpp"
+#include "lattice_output/json_writer.hpp"
 #include "pattern/evidence_output.hpp"
 
 namespace pattern {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "lattice/json_writer.hpp"
+#include "lattice_output/json_writer.hpp"
 #include "pattern/evidence.hpp"
 
 namespace pattern {

@@ -1,11 +1,6 @@
 // The named controls of the main window and the events they deliver to its handlers.
 #pragma once
 
-// The numeric core and the search are built with this defined: they must not know windows.
-#ifdef QUARVEL_NO_TOOLKIT
-#error "the numeric core and the search know nothing of the window toolkit"
-#endif
-
 #include <array>
 #include <cstddef>
 #include <string_view>

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "lattice/analysis.hpp"
-#include "lattice/json_writer.hpp"
+#include "lattice_output/json_writer.hpp"
 
 namespace lattice {
 

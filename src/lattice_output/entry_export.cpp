@@ -1,28 +1,20 @@
 // Text exports of analysis entries; numbers locale-free, as everywhere in the analysis.
-#include "lattice/entry_export.hpp"
+#include "lattice_output/entry_export.hpp"
 
 #include <algorithm>
 
 #include "lattice/metric.hpp"
-#include "lattice/number_text.hpp"
+#include "lattice_output/csv_text.hpp"
+#include "lattice_output/number_text.hpp"
 
 namespace lattice {
 
 namespace {
 
-std::string csv_field(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char ch : text) quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-  return quoted + "\"";
-}
-
-std::string joined(const std::vector<std::string>& fields, const std::string& separator,
-                   bool quote) {
+std::string tab_separated(const std::vector<std::string>& fields) {
   std::string line;
-  for (size_t i = 0; i < fields.size(); ++i)
-    line += (i ? separator : "") + (quote ? csv_field(fields[i]) : fields[i]);
-  return line;
+  for (size_t i = 0; i < fields.size(); ++i) line += (i ? "\t" : "") + fields[i];
+  return line + "\n";
 }
 
 // The columns whose text is several numbers, by position in entry_columns, with a name for each.
@@ -88,8 +80,8 @@ std::vector<std::string> entry_columns(const lattice_entry& e) {
 }
 
 std::string entries_csv(const std::vector<lattice_entry>& entries) {
-  std::string out = joined(entry_column_names(), ",", true) + "\r\n";
-  for (const lattice_entry& e : entries) out += joined(entry_columns(e), ",", true) + "\r\n";
+  std::string out = csv_line(entry_column_names(), "\r\n");
+  for (const lattice_entry& e : entries) out += csv_line(entry_columns(e), "\r\n");
   return out;
 }
 
@@ -122,8 +114,8 @@ std::vector<std::string> entry_values(const lattice_entry& e) {
 }
 
 std::string entries_tsv(const std::vector<const lattice_entry*>& entries) {
-  std::string out = joined(entry_value_names(), "\t", false) + "\n";
-  for (const lattice_entry* e : entries) out += joined(entry_values(*e), "\t", false) + "\n";
+  std::string out = tab_separated(entry_value_names());
+  for (const lattice_entry* e : entries) out += tab_separated(entry_values(*e));
   return out;
 }
 

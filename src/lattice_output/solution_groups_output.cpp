@@ -1,7 +1,7 @@
 // A comparison of solutions as one JSON object and as a table for people.
-#include "lattice/json_writer.hpp"
-#include "lattice/number_text.hpp"
-#include "lattice/solution_groups.hpp"
+#include "lattice_output/solution_groups_output.hpp"
+
+#include "lattice_output/number_text.hpp"
 
 namespace lattice {
 
@@ -15,13 +15,6 @@ void write_member(json_writer& w, const group_member& m) {
   w.key("matrix").matrix(m.matrix);
   w.key("change_of_basis").value(change_of_basis_text(m.matrix));
   w.end_object();
-}
-
-// The cell in columns 10 wide.
-std::string cell_columns(const cell& c) {
-  std::string text;
-  for (int k = 0; k < 6; ++k) text += right_aligned(fixed(c.parameters()[k], k < 3 ? 4 : 3), 10);
-  return text;
 }
 
 }  // namespace
@@ -71,7 +64,7 @@ std::string comparison_text(const solution_comparison& c) {
   for (const solution_type& s : c.solutions)
     out += right_aligned(std::to_string(s.number), 8) +
            right_aligned(std::string(bravais_name(s.bravais)), 5) +
-           right_aligned(fixed(s.delta, 4), 12) + cell_columns(s.input) + "\n";
+           right_aligned(fixed(s.delta, 4), 12) + cell_columns(s.input, 10, 10) + "\n";
   for (size_t i = 0; i < c.groups.size(); ++i) {
     const solution_group& g = c.groups[i];
     out += "\nGroup " + std::to_string(i + 1) + ": solution " + std::to_string(g.head) + "\n";

@@ -1,9 +1,7 @@
-// Locale-free number text for the analysis's output and input.
+// Locale-free number text for the analysis's output.
 #pragma once
 
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "lattice/types.hpp"
 
@@ -19,9 +17,8 @@ std::string shortest(double x);
 std::string right_aligned(std::string text, std::size_t width);
 // The six parameters separated by blanks: lengths with 4 decimals, angles with 3.
 std::string cell_text(const cell& c);
-// A whole number or a decimal in the C syntax (exponent allowed); nothing for anything else,
-// including nan and inf and trailing characters.
-std::optional<double> parse_number(std::string_view text);
-std::optional<int> parse_integer(std::string_view text);
+// The same numbers right-aligned: lengths in columns `length_width` wide, angles in
+// `angle_width`.
+std::string cell_columns(const cell& c, std::size_t length_width, std::size_t angle_width);
 
 }  // namespace lattice

@@ -1,28 +1,18 @@
 // The analysis as a table and as CSV rows.
 #include <algorithm>
 
-#include "lattice/analysis_output.hpp"
 #include "lattice/hidden_subgroups.hpp"
-#include "lattice/number_text.hpp"
+#include "lattice_output/analysis_output.hpp"
+#include "lattice_output/csv_text.hpp"
+#include "lattice_output/number_text.hpp"
 
 namespace lattice {
 
 namespace {
 
-std::string cell_columns(const cell& c) {
-  std::string text;
-  for (double x : {c.a, c.b, c.c}) text += right_aligned(fixed(x, 4), 10);
-  for (double x : {c.alpha, c.beta, c.gamma}) text += right_aligned(fixed(x, 3), 9);
-  return text;
-}
-
-std::string cell_csv(const cell& c) {
-  std::string text;
-  for (double x : c.parameters()) {
-    text += ',';
-    text += compact(x);
-  }
-  return text;
+// Lengths 10 wide, angles 9, under the table's headings.
+std::string table_cell(const cell& c) {
+  return cell_columns(c, 10, 9);
 }
 
 std::string left_aligned(std::string text, std::size_t width) {
@@ -42,10 +32,10 @@ std::string under_cell(const std::string& caption) {
 
 std::string analysis_text(const analysis& a, const basis_verdict* basis) {
   std::string out;
-  out += "Input cell    " + cell_columns(a.input) + "  " +
+  out += "Input cell    " + table_cell(a.input) + "  " +
          std::string(centring_name(a.centring_type)) + "  V = " + fixed(a.input_volume, 3) + "\n";
-  out += "Reduced cell  " + cell_columns(a.reduced) + "  " +
-         change_of_basis_text(a.reduced_matrix) + "\n";
+  out += "Reduced cell  " + table_cell(a.reduced) + "  " + change_of_basis_text(a.reduced_matrix) +
+         "\n";
   out += "Delta limit   " + fixed(a.delta_limit, 3) + " deg\n\n";
   // The change of basis column as wide as its longest entry, so that every verdict starts under
   // its heading.
@@ -62,13 +52,12 @@ std::string analysis_text(const analysis& a, const basis_verdict* basis) {
     std::string system(system_name(system_of(e.bravais)));
     system.resize(13, ' ');
     out += right_aligned(std::to_string(e.index), 5) + "  " + type + "  " + system +
-           right_aligned(fixed(e.delta, 4), 11) + cell_columns(e.conventional) +
+           right_aligned(fixed(e.delta, 4), 11) + table_cell(e.conventional) +
            right_aligned(fixed(e.volume_ratio, 3), 8) + "  " +
            left_aligned(change_of_basis_text(e.matrix), change_width) + " " + e.relation.verdict() +
            "\n";
-    out += under_cell("ideal") + cell_columns(e.ideal) + "\n";
-    if (e.rhombohedral)
-      out += under_cell("rhombohedral axes") + cell_columns(*e.rhombohedral) + "\n";
+    out += under_cell("ideal") + table_cell(e.ideal) + "\n";
+    if (e.rhombohedral) out += under_cell("rhombohedral axes") + table_cell(*e.rhombohedral) + "\n";
   }
   // A near-symmetry just beyond the limit, or a subgroup kept out by its group's other two-folds,
   // is easy to miss when it is not in the list at all.
@@ -79,7 +68,7 @@ std::string analysis_text(const analysis& a, const basis_verdict* basis) {
            " (its own delta " + fixed(h.entry.delta, 4) + " deg) is listed from delta " +
            fixed(h.listed_from, 4) + " deg\n";
   if (basis) {
-    out += "\nBasis spans   " + cell_columns(basis->spanned) +
+    out += "\nBasis spans   " + table_cell(basis->spanned) +
            "  V/Vo = " + fixed(basis->volume_ratio, 3) + "\n";
     out += "              " + std::string(bravais_name(basis->bravais)) + ", delta " +
            fixed(basis->delta, 4) + " deg: " + basis->relation.verdict() + "\n";
@@ -88,19 +77,42 @@ std::string analysis_text(const analysis& a, const basis_verdict* basis) {
 }
 
 std::string csv_header() {
-  return "line,input_a,input_b,input_c,input_alpha,input_beta,input_gamma,centring,bravais,"
-         "cell_centring,system,delta,a,b,c,alpha,beta,gamma,volume_ratio,change_of_basis\n";
+  return csv_line({"line",
+                   "input_a",
+                   "input_b",
+                   "input_c",
+                   "input_alpha",
+                   "input_beta",
+                   "input_gamma",
+                   "centring",
+                   "bravais",
+                   "cell_centring",
+                   "system",
+                   "delta",
+                   "a",
+                   "b",
+                   "c",
+                   "alpha",
+                   "beta",
+                   "gamma",
+                   "volume_ratio",
+                   "change_of_basis"},
+                  "\n");
 }
 
 std::string csv_row(int line_number, const analysis& a) {
   const lattice_entry& top = a.lattices.front();
-  return std::to_string(line_number) + cell_csv(a.input) + "," +
-         std::string(centring_name(a.centring_type)) + "," +
-         std::string(bravais_name(top.bravais)) + "," +
-         std::string(centring_name(top.cell_centring)) + "," +
-         std::string(system_name(system_of(top.bravais))) + "," + compact(top.delta) +
-         cell_csv(top.conventional) + "," + compact(top.volume_ratio) + ",\"" +
-         change_of_basis_text(top.matrix) + "\"\n";
+  std::vector<std::string> fields{std::to_string(line_number)};
+  for (double x : a.input.parameters()) fields.push_back(compact(x));
+  fields.insert(
+      fields.end(),
+      {std::string(centring_name(a.centring_type)), std::string(bravais_name(top.bravais)),
+       std::string(centring_name(top.cell_centring)),
+       std::string(system_name(system_of(top.bravais))), compact(top.delta)});
+  for (double x : top.conventional.parameters()) fields.push_back(compact(x));
+  fields.push_back(compact(top.volume_ratio));
+  fields.push_back(change_of_basis_text(top.matrix));
+  return csv_line(fields, "\n");
 }
 
 }  // namespace lattice

@@ -1,9 +1,9 @@
 // JSON text without a dependency: the output is simple and fully known here.
-#include "lattice/json_writer.hpp"
+#include "lattice_output/json_writer.hpp"
 
 #include <cstdio>
 
-#include "lattice/number_text.hpp"
+#include "lattice_output/number_text.hpp"
 
 namespace lattice {
 

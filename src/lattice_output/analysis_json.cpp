@@ -1,6 +1,6 @@
 // JSON of an analysis: cells as [a, b, c, alpha, beta, gamma], matrices as rows of numbers.
-#include "lattice/analysis_output.hpp"
-#include "lattice/json_writer.hpp"
+#include "lattice_output/analysis_output.hpp"
+#include "lattice_output/json_writer.hpp"
 
 namespace lattice {
 
