@@ -282,7 +282,7 @@ void lattice_window::follow_new_source() {
 
 void lattice_window::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!analysed_) index_->setValue(default_largest_index(main_));
+  if (!analysed_) index_->setValue(default_largest_index(form_));
   follow();
 }
 
@@ -292,7 +292,7 @@ void lattice_window::follow(bool force) {
     set_centring(lattice::centring::P);
   }
   if (adopting_ || (!isVisible() && !force)) return;
-  const std::optional<starting_cell> start = current_starting_cell(main_, form_);
+  const std::optional<starting_cell> start = current_starting_cell(form_);
   const lattice::centring chosen = centring();
   const double delta = delta_->value();
   const int index = index_->value();
@@ -312,11 +312,12 @@ void lattice_window::follow(bool force) {
     weigh_lines();
     return;
   }
+  const QString from = QString::fromStdString(start->source);
   const QString source =
       chosen == lattice::centring::P
-          ? start->source
+          ? from
           : QStringLiteral("%1, %2-centred")
-                .arg(start->source, QString::fromUtf8(lattice::centring_name(chosen).data()));
+                .arg(from, QString::fromUtf8(lattice::centring_name(chosen).data()));
   caption_->setText(QStringLiteral("Cell (%1): %2")
                         .arg(source, QString::fromStdString(lattice::cell_text(start->cell))));
   try {
@@ -357,7 +358,7 @@ void lattice_window::use_as_starting_cell() {
   {
     // One analysis of the whole cell with its centring, not one per field changed.
     const QScopedValueRollback<bool> hold(adopting_, true);
-    set_centring(put_starting_cell(main_, entry));
+    set_centring(put_starting_cell(form_, entry));
   }
   follow();
   tell(QStringLiteral("The %1 entry's %2cell is the starting cell: Run searches from it.")

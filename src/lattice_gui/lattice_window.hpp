@@ -3,12 +3,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QMainWindow>
 #include <functional>
 #include <optional>
 
 #include "lattice/analysis.hpp"
 #include "lattice_gui/save_question.hpp"
-#include "lattice_gui/starting_cell.hpp"
+#include "main/starting_cell.hpp"
 #include "pattern/evidence.hpp"
 
 class QComboBox;

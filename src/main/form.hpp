@@ -65,6 +65,9 @@ class TForm1 : public toolkit::event_sink {
   int find_sum_line(std::string_view found_line) const;
 
   bool searching() const { return searching_; }
+  // The window's controls, for what works beside the form (the lattice panel's starting cell).
+  toolkit::toolkit& controls() { return tk_; }
+  const toolkit::toolkit& controls() const { return tk_; }
   mathhkl::cell_state& shared() { return state_; }
   const mathhkl::cell_state& shared() const { return state_; }
   int numero() const { return numero_; }  // the cell field entered last, 1..6; 0 for none
