@@ -1,7 +1,6 @@
 // quarvel-search's argument parsing on any argument list: the bytes split at NUL into
-// arguments. Accepted options name one starting cell and only what applies to it; a typed
-// cell is then searched as the command would search it, within one cell's reach and without
-// touching files.
+// arguments. Accepted options are ones the window's own rules take; a typed cell is then searched
+// as the command would search it, within one cell's reach and without touching files.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -21,25 +20,14 @@ bool is_typed_number(std::string text) {
   return mathhkl::parse_real(text).code == 0;
 }
 
+// What the parser accepts, the window's own rules take: a typed cell as its fields would, and
+// only systems its target list has.
 void check_accepted(const quarvel::cli::search_options& o) {
-  const int sources =
-      (o.cell ? 1 : 0) + (o.cry_file.empty() ? 0 : 1) + (o.sum_file.empty() ? 0 : 1);
-  fuzz_require(sources == 1, "one starting cell");
-  if (o.sum_file.empty()) {
-    fuzz_require(o.solution == 0 && !o.all_solutions && !o.sum_ptol && !o.sum_atol,
-                 "solutions and their tolerances only with a summary");
-  } else {
-    fuzz_require((o.solution > 0) != o.all_solutions, "one solution, or all of them");
-  }
   if (o.cell) {
     for (const auto& v : *o.cell) fuzz_require(is_typed_number(v), "a typed cell of numbers");
   }
-  mathhkl::system_set seen;
-  for (const mathhkl::crystal_system s : o.systems) {
-    fuzz_require(!seen.contains(s), "each target system once");
+  for (const mathhkl::crystal_system s : o.systems)
     fuzz_require(mathhkl::system_set::searchable().contains(s), "only searchable systems");
-    seen.insert(s);
-  }
 }
 
 // The search of a typed cell: vectors of index 1 at most, so that every input stays quick.

@@ -1,8 +1,9 @@
-// The README's "Lattice analysis" bad-input table, row by row: what quarvel-lattice prints on
-// standard error and the status it ends with. Nothing is printed on standard output.
+// What quarvel-lattice prints on standard error and the status it ends with, for every refusal
+// (the README's bad-input table among them). Nothing is printed on standard output.
 #include <gtest/gtest.h>
 
 #include "lattice_process.hpp"
+#include "lattice_refusals.hpp"
 #include "temp_folder.hpp"
 
 namespace quarvel::testing {
@@ -10,74 +11,8 @@ namespace {
 
 using args = std::vector<std::string>;
 
-args cell(args six, args rest = {}) {
-  six.insert(six.begin(), "--cell");
-  six.insert(six.end(), rest.begin(), rest.end());
-  return six;
-}
-
-const args kCubic{"4", "4", "4", "90", "90", "90"};
-
 TEST(LatticeBadInput, EveryRowHasItsMessageAndStatus) {
-  const std::string no_basis = "' is not three rows of three integers separated by ';'";
-  const struct {
-    args arguments;
-    std::string message;
-    int status;
-  } rows[] = {
-      {cell({"nan", "4", "4", "90", "90", "90"}), "--cell: 'nan' is not a number", 2},
-      {cell({"4", "inf", "4", "90", "90", "90"}), "--cell: 'inf' is not a number", 2},
-      {cell({"5,431", "4", "4", "90", "90", "90"}), "--cell: '5,431' is not a number", 2},
-      {cell({"4", "4", "4", "90", "90"}), "--cell needs six numbers: a b c alpha beta gamma", 2},
-      {cell({"0", "4", "4", "90", "90", "90"}), "cell edges must be positive numbers", 1},
-      {cell({"4", "-4", "4", "90", "90", "90"}), "cell edges must be positive numbers", 1},
-      {cell({"4", "4", "4", "0", "90", "90"}), "cell angles must lie between 0 and 180 degrees", 1},
-      {cell({"4", "4", "4", "90", "180", "90"}), "cell angles must lie between 0 and 180 degrees",
-       1},
-      {cell({"4", "4", "4", "90", "90", "200"}), "cell angles must lie between 0 and 180 degrees",
-       1},
-      {cell({"4", "4", "4", "10", "10", "150"}), "the cell has no volume: its angles do not close",
-       1},
-      {cell({"4", "4", "4", "120", "120", "120"}),
-       "the cell has no volume: its angles do not close", 1},
-      {cell({"4", "4", "4", "90", "90", "179.99999999999997"}),
-       "the cell has no volume: its angles do not close", 1},
-      {cell({"1e200", "1e200", "1e200", "90", "90", "90"}),
-       "cell edges must lie between 0.001 and 1000000 angstroms", 1},
-      {cell({"4", "4", "1e-4", "90", "90", "90"}),
-       "cell edges must lie between 0.001 and 1000000 angstroms", 1},
-      {cell({"1000000", "1000000", "0.001", "60", "60", "119.99999"}),
-       "the cell's change of basis to its reduced cell has entries beyond 1000000, too large to "
-       "carry exactly",
-       1},
-      {cell({"10", "10", "10", "90", "90", "179.99999"}),
-       "the cell's lattice has a vector shorter than 0.001 angstroms", 1},
-      {cell(kCubic, {"--basis", "101 0 0; 0 1 0; 0 0 1"}),
-       "basis entries must be whole numbers from -100 to 100", 1},
-      {cell(kCubic, {"--basis", "1 0 0; 0 1 0; 0 0 0.5"}),
-       "--basis: '1 0 0; 0 1 0; 0 0 0.5" + no_basis, 2},
-      {cell(kCubic, {"--basis", "1 0 0; 0 1 0"}), "--basis: '1 0 0; 0 1 0" + no_basis, 2},
-      {cell(kCubic, {"--basis", "1 0 0; 0 1 0; 1 1 0"}),
-       "the basis vectors are coplanar: their determinant is 0", 1},
-      {cell(kCubic, {"--max-index", "0"}), "--max-index needs a whole number from 1 to 10", 2},
-      {cell(kCubic, {"--max-index", "11"}), "--max-index needs a whole number from 1 to 10", 2},
-      {cell(kCubic, {"--max-index", "abc"}), "--max-index needs a whole number from 1 to 10", 2},
-      {cell(kCubic, {"--delta", "0"}), "--delta needs a number of degrees above 0 and at most 45",
-       2},
-      {cell(kCubic, {"--delta", "-1"}), "--delta needs a number of degrees above 0 and at most 45",
-       2},
-      {cell(kCubic, {"--delta", "nan"}), "--delta needs a number of degrees above 0 and at most 45",
-       2},
-      {cell(kCubic, {"--delta", "46"}), "--delta needs a number of degrees above 0 and at most 45",
-       2},
-      {cell(kCubic, {"--centring", "X"}), "--centring needs one of P, A, B, C, I, F, R", 2},
-      {cell(kCubic, {"--csv"}), "--csv goes with --batch", 2},
-      {cell(kCubic, {"--length-tol", "0.02"}), "--length-tol goes with --sum", 2},
-      {{"--json"}, "give either --cell or --batch", 2},
-      {cell(kCubic, {"--frob"}), "unknown argument '--frob'", 2},
-      {{"--batch", "no-such-file.txt"}, "cannot read 'no-such-file.txt'", 4},
-  };
-  for (const auto& row : rows) {
+  for (const lattice_refusal& row : lattice_refusals()) {
     SCOPED_TRACE(::testing::PrintToString(row.arguments));
     const process_result r = run_lattice(row.arguments);
     EXPECT_EQ(r.status, row.status);
