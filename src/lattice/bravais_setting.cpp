@@ -1,5 +1,11 @@
-// Conventional cells from the rotation axes of the group (in the spirit of Grosse-Kunstleve's
-// algorithms: axes first, centring read from the lattice vectors, then the setting chosen).
+// Conventional cells from the rotation axes of the group: the edges along the rotation axes
+// (shortest lattice rows along them), the centring read from the lattice points in that cell,
+// then the standard setting chosen. The same order of work as the change of basis to a reference
+// setting in Grosse-Kunstleve, Acta Cryst. A55 (1999) 383; the cells and settings are the
+// conventional ones of International Tables for Crystallography Vol. A (2016), chapter 3.1.
+// Checked against cctbx's metric_subgroups with tools/lattice-crosscheck (all fourteen types
+// in random settings, noisy and exact: the same type, δ within 0.02° and ideal cell within
+// 2·10⁻³, ties aside; see the README), and in the tests by lattices generated in every setting.
 #include "lattice/bravais_setting.hpp"
 
 #include <algorithm>

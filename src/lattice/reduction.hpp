@@ -21,9 +21,11 @@ struct reduced_basis {
 // within 64 bits.
 inline constexpr long long kLargestChangeOfBasisEntry = 1000000;
 
-// Niggli reduction (Křivý & Gruber 1976, with a relative epsilon as Grosse-Kunstleve et al.
-// 2004 advise) of the lattice whose primitive basis has metric g. Throws lattice_error when the
-// change of basis or its inverse has an entry beyond kLargestChangeOfBasisEntry.
+// Niggli reduction (Křivý & Gruber 1976, Acta Cryst. A32, 297, doi:10.1107/S0567739476000636,
+// with a relative epsilon as Grosse-Kunstleve, Sauter & Adams 2004, Acta Cryst. A60, 1,
+// doi:10.1107/S010876730302186X, advise) of the lattice whose primitive basis has metric g. Throws
+// lattice_error when the change of basis or its inverse has an entry beyond
+// kLargestChangeOfBasisEntry.
 reduced_basis niggli_reduce(const dmat3& g);
 
 // The whole way from a user's cell: its centred lattice, reduced. Throws lattice_error for a

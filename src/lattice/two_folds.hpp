@@ -9,7 +9,8 @@
 namespace lattice {
 
 // δ in degrees: the angle between the direct-lattice row u and the normal of the reciprocal-lattice
-// plane h (Le Page 1982, J. Appl. Cryst. 15, 255): cos δ = |u·h| / (|u| |h*|).
+// plane h (Le Page 1982, J. Appl. Cryst. 15, 255, doi:10.1107/S0021889882011959): cos δ = |u·h| /
+// (|u| |h*|).
 double obliquity(const dmat3& g, const dmat3& g_inv, const ivec3& u, const ivec3& h);
 
 // δ of a two-fold rotation, from its own direct and reciprocal axes.

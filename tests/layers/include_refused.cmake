@@ -49,7 +49,8 @@ string(REGEX REPLACE "([][+.*()^$?|\\\\])" "\\\\\\1" refused_pattern "${REFUSED}
 if(status EQUAL 0)
   message(FATAL_ERROR "${SOURCE}'s flags let it include ${REFUSED}")
 endif()
-if(NOT errors MATCHES "fatal error: ${refused_pattern}: No such file or directory")
+# GCC and Clang say it in their own words.
+if(NOT errors MATCHES "fatal error: (${refused_pattern}: No such file or directory|'${refused_pattern}' file not found)")
   message(FATAL_ERROR "the probe failed for another reason than a missing ${REFUSED}:\n${errors}")
 endif()
 message("${SOURCE} cannot include ${REFUSED}")
