@@ -1,7 +1,7 @@
 // splitmix64 rather than <random>'s distributions, whose results differ between libraries.
 #include "random_cells.hpp"
 
-#include "lattice_output/number_text.hpp"
+#include "lattice/number_text.hpp"
 
 namespace quarvel::bench {
 

@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "lattice/number_reading.hpp"
+#include "lattice/number_text.hpp"
 #include "lattice_output/analysis_output.hpp"
 
 namespace quarvel::cli {

@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "lattice/number_reading.hpp"
+#include "lattice/number_text.hpp"
 
 namespace quarvel::cli {
 

@@ -1,7 +1,7 @@
 // Each value checked here, so the pattern code sees only usable numbers.
 #include "lines_options.hpp"
 
-#include "lattice/number_reading.hpp"
+#include "lattice/number_text.hpp"
 
 namespace quarvel::cli {
 

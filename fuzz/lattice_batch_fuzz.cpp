@@ -9,7 +9,7 @@
 
 #include "fuzz_check.hpp"
 #include "json_check.hpp"
-#include "lattice/number_reading.hpp"
+#include "lattice/number_text.hpp"
 #include "lattice_batch.hpp"
 #include "lattice_output/analysis_output.hpp"
 

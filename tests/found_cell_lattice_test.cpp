@@ -9,7 +9,7 @@
 #include "json_check.hpp"
 #include "json_reader.hpp"
 #include "lattice/metric.hpp"
-#include "lattice_output/number_text.hpp"
+#include "lattice/number_text.hpp"
 #include "search_json.hpp"
 #include "search_options.hpp"
 #include "search_session.hpp"

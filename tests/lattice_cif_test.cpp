@@ -6,8 +6,8 @@
 #include <gemmi/cif.hpp>
 #include <string>
 
+#include "lattice/number_text.hpp"
 #include "lattice_output/entry_export.hpp"
-#include "lattice_output/number_text.hpp"
 
 namespace {
 

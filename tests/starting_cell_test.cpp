@@ -3,7 +3,7 @@
 #include "main/starting_cell.hpp"
 
 #include "form_fixture.hpp"
-#include "lattice_output/number_text.hpp"
+#include "lattice/number_text.hpp"
 #include "mathhkl/sum_solutions.hpp"
 #include "summary_sample.hpp"
 #include "temp_folder.hpp"

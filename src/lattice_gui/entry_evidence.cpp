@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "lattice_output/number_text.hpp"
+#include "lattice/number_text.hpp"
 #include "pattern/esd_text.hpp"
 #include "pattern/evidence_output.hpp"
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "lattice/number_text.hpp"
 #include "lattice_gui/window_place.hpp"
-#include "lattice_output/number_text.hpp"
 #include "main/found_cell_lattice.hpp"
 
 namespace quarvel::gui {

@@ -25,6 +25,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "lattice/number_text.hpp"
 #include "lattice_gui/delta_ladder.hpp"
 #include "lattice_gui/entry_evidence.hpp"
 #include "lattice_gui/entry_sort.hpp"
@@ -33,7 +34,6 @@
 #include "lattice_gui/pattern_picture.hpp"
 #include "lattice_output/analysis_output.hpp"
 #include "lattice_output/entry_export.hpp"
-#include "lattice_output/number_text.hpp"
 #include "mathhkl/file_io.hpp"
 #include "platform/error.hpp"
 

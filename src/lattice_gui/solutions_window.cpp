@@ -14,11 +14,11 @@
 #include <QVBoxLayout>
 #include <map>
 
+#include "lattice/number_text.hpp"
 #include "lattice/solution_groups.hpp"
 #include "lattice_gui/evidence_columns.hpp"
 #include "lattice_gui/observed_pattern.hpp"
 #include "lattice_gui/solution_order.hpp"
-#include "lattice_output/number_text.hpp"
 #include "platform/error.hpp"
 #include "summary_lattice/summary_comparison.hpp"
 

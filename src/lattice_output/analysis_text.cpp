@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "lattice/hidden_subgroups.hpp"
+#include "lattice/number_text.hpp"
 #include "lattice_output/analysis_output.hpp"
 #include "lattice_output/csv_text.hpp"
-#include "lattice_output/number_text.hpp"
 
 namespace lattice {
 

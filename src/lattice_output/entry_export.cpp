@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "lattice/metric.hpp"
+#include "lattice/number_text.hpp"
 #include "lattice_output/csv_text.hpp"
-#include "lattice_output/number_text.hpp"
 
 namespace lattice {
 

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "lattice_output/number_text.hpp"
+#include "lattice/number_text.hpp"
 
 namespace lattice {
 

@@ -1,7 +1,7 @@
 // A comparison of solutions as one JSON object and as a table for people.
 #include "lattice_output/solution_groups_output.hpp"
 
-#include "lattice_output/number_text.hpp"
+#include "lattice/number_text.hpp"
 
 namespace lattice {
 

@@ -6,8 +6,7 @@
 #include <cmath>
 
 #include "lattice/metric.hpp"
-#include "lattice/number_reading.hpp"
-#include "lattice_output/number_text.hpp"
+#include "lattice/number_text.hpp"
 
 namespace quarvel {
 

@@ -3,8 +3,7 @@
 
 #include <array>
 
-#include "lattice/number_reading.hpp"
-#include "lattice_output/number_text.hpp"
+#include "lattice/number_text.hpp"
 #include "mathhkl/crystal_systems.hpp"
 #include "mathhkl/file_io.hpp"
 #include "mathhkl/sum_solutions.hpp"

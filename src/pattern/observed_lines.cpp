@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "lattice/number_reading.hpp"
+#include "lattice/number_text.hpp"
 #include "pattern/diffraction.hpp"
 
 namespace pattern {
@@ -29,10 +29,8 @@ std::vector<std::string_view> fields_of(std::string_view row) {
   throw pattern_error("row " + std::to_string(row) + ": " + message);
 }
 
-// `text` is the field as written, quoted back in a refusal.
-double two_theta_of(double value, std::string_view field, int row, line_unit unit,
-                    double wavelength) {
-  const std::string text(field);
+double two_theta_of(double value, int row, line_unit unit, double wavelength) {
+  const std::string text = lattice::compact(value);
   if (unit == line_unit::two_theta) {
     if (value <= 0 || value >= 180)
       refuse(row, "2theta must lie between 0 and 180 degrees, found " + text);
@@ -70,8 +68,7 @@ std::vector<observed_line> read_observed_lines(std::string_view text, line_unit 
                           std::to_string(fields.size()) + " fields");
     for (std::size_t k = 0; k < fields.size(); ++k)
       if (!numbers[k]) refuse(row + 1, "'" + std::string(fields[k]) + "' is not a number");
-    observed_line line{two_theta_of(*numbers[0], fields[0], row + 1, unit, wavelength),
-                       std::nullopt, row + 1};
+    observed_line line{two_theta_of(*numbers[0], row + 1, unit, wavelength), std::nullopt, row + 1};
     if (fields.size() == 2) {
       if (*numbers[1] < 0) refuse(row + 1, "the intensity must not be negative");
       line.intensity = *numbers[1];

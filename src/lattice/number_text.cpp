@@ -1,5 +1,5 @@
 // Numbers through std::to_chars and std::from_chars, which never consult the locale.
-#include "lattice_output/number_text.hpp"
+#include "lattice/number_text.hpp"
 
 #include <charconv>
 #include <cmath>
@@ -55,6 +55,23 @@ std::string cell_columns(const cell& c, std::size_t length_width, std::size_t an
     text +=
         right_aligned(fixed(c.parameters()[k], k < 3 ? 4 : 3), k < 3 ? length_width : angle_width);
   return text;
+}
+
+std::optional<double> parse_number(std::string_view text) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  double value = 0;
+  auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
+std::optional<int> parse_integer(std::string_view text) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  int value = 0;
+  auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+  return value;
 }
 
 }  // namespace lattice

@@ -1,7 +1,9 @@
-// Locale-free number text for the analysis's output.
+// Locale-free number text, read and written, for the analysis's input, messages and output.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "lattice/types.hpp"
 
@@ -20,5 +22,9 @@ std::string cell_text(const cell& c);
 // The same numbers right-aligned: lengths in columns `length_width` wide, angles in
 // `angle_width`.
 std::string cell_columns(const cell& c, std::size_t length_width, std::size_t angle_width);
+// A whole number or a decimal in the C syntax (exponent allowed); nothing for anything else,
+// including nan and inf and trailing characters.
+std::optional<double> parse_number(std::string_view text);
+std::optional<int> parse_integer(std::string_view text);
 
 }  // namespace lattice
