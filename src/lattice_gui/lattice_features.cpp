@@ -10,6 +10,7 @@
 #include "lattice/number_text.hpp"
 #include "lattice_gui/window_place.hpp"
 #include "main/found_cell_lattice.hpp"
+#include "main/starting_cell.hpp"
 
 namespace quarvel::gui {
 
@@ -77,10 +78,8 @@ lattice_features::lattice_features(QMainWindow& window, TForm1& form)
 }
 
 void lattice_features::explain_found_line(int row) {
-  auto* list =
-      window_.findChild<QListWidget*>(QString::fromLatin1(toolkit::name_of(control::ListBox4)));
   const std::optional<found_line_fields> f =
-      row >= 0 && list ? read_found_line(list->item(row)->text().toStdString()) : std::nullopt;
+      row >= 0 ? read_found_line(form_.controls().line(control::ListBox4, row)) : std::nullopt;
   if (!f) {
     found_->setForegroundRole(QPalette::PlaceholderText);
     found_->set_full_text(QStringLiteral(
@@ -90,9 +89,7 @@ void lattice_features::explain_found_line(int row) {
   found_->setForegroundRole(QPalette::WindowText);
   // A full list keeps the search's lines, which carry no running number.
   const int number = f->number > 0 ? f->number : row + 1;
-  const mathhkl::cell_params& p = form_.shared().cell;
-  const lattice::cell start{double(p[0].value()), double(p[1].value()), double(p[2].value()),
-                            double(p[3].value()), double(p[4].value()), double(p[5].value())};
+  const lattice::cell start = searched_cell(form_);
   try {
     found_->set_full_text(QStringLiteral("Cell %1: %2")
                               .arg(number)

@@ -68,6 +68,12 @@ mathhkl::crystal_system keyboard_system(lattice::lattice_system s) {
 
 }  // namespace
 
+lattice::cell searched_cell(const TForm1& form) {
+  const mathhkl::cell_params& p = form.shared().cell;
+  return {double(p[0].value()), double(p[1].value()), double(p[2].value()),
+          double(p[3].value()), double(p[4].value()), double(p[5].value())};
+}
+
 std::optional<starting_cell> current_starting_cell(const TForm1& form) {
   const toolkit::toolkit& tk = form.controls();
   if (tk.visible(control::Panel1)) {
@@ -81,11 +87,9 @@ std::optional<starting_cell> current_starting_cell(const TForm1& form) {
       return starting_cell{*c, "Crysfire solution " + std::to_string(row)};
     return std::nullopt;
   }
-  const mathhkl::cell_params& p = form.shared().cell;
-  if (p[0].value() <= 0) return std::nullopt;
-  return starting_cell{{double(p[0].value()), double(p[1].value()), double(p[2].value()),
-                        double(p[3].value()), double(p[4].value()), double(p[5].value())},
-                       "last search"};
+  const lattice::cell searched = searched_cell(form);
+  if (searched.a <= 0) return std::nullopt;
+  return starting_cell{searched, "last search"};
 }
 
 int default_largest_index(const TForm1& form) {

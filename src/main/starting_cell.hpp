@@ -16,6 +16,10 @@ struct starting_cell {
   std::string source;  // where it came from, for the panel's caption
 };
 
+// The cell the last search started from, to which its found-cell lines refer; a zero cell before
+// any search.
+lattice::cell searched_cell(const TForm1& form);
+
 // Nothing while the fields do not hold six numbers, no solution is selected, or no search ran.
 std::optional<starting_cell> current_starting_cell(const TForm1& form);
 
