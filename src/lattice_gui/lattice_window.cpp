@@ -124,6 +124,15 @@ void lattice_window::build() {
   line_conditions->addRow(QStringLiteral("Observed lines"), lines_label_);
   line_conditions->addRow(QStringLiteral("&Wavelength"), wavelength_);
   line_conditions->addRow(QStringLiteral("2θ toleranc&e"), tolerance_);
+  unit_ = new QComboBox(this);
+  unit_->setObjectName(QStringLiteral("LineUnit"));
+  unit_->addItem(QStringLiteral("2θ (°)"), static_cast<int>(pattern::line_unit::two_theta));
+  unit_->addItem(QStringLiteral("d (Å)"), static_cast<int>(pattern::line_unit::d));
+  unit_->setToolTip(
+      QStringLiteral("The first number of each row of the line list: 2θ in "
+                     "degrees, or d in Å (turned into 2θ with the wavelength)"));
+  auto* unit_row = new QFormLayout;
+  unit_row->addRow(QStringLiteral("Lines given &as"), unit_);
 
   model_ = new lattice_table_model(this);
   sorted_ = new entry_sort(this);
@@ -183,6 +192,8 @@ void lattice_window::build() {
   // The observed lines' conditions on a row of their own, so that the window fits beside Form1.
   auto* lines_row = new QHBoxLayout;
   lines_row->addLayout(line_conditions);
+  lines_row->addLayout(unit_row);
+  lines_row->setAlignment(unit_row, Qt::AlignTop);
   lines_row->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(menu());
@@ -215,16 +226,20 @@ void lattice_window::build() {
           [this] { show_selected_pattern(); });
   connect(&observed_, &observed_pattern::changed, this, [this] { weigh_lines(); });
   auto conditions_changed = [this] {
-    const QString problem = observed_.set_conditions(wavelength_->value(), tolerance_->value());
+    const auto unit = static_cast<pattern::line_unit>(unit_->currentData().toInt());
+    const QString problem =
+        observed_.set_conditions(wavelength_->value(), tolerance_->value(), unit);
     if (problem.isEmpty()) return;
     // Nothing changes: the boxes go back to what the lines are weighed with.
-    const QSignalBlocker quiet_w(wavelength_), quiet_t(tolerance_);
+    const QSignalBlocker quiet_w(wavelength_), quiet_t(tolerance_), quiet_u(unit_);
     wavelength_->setValue(observed_.options().wavelength);
     tolerance_->setValue(observed_.options().tolerance);
+    unit_->setCurrentIndex(unit_->findData(static_cast<int>(observed_.unit())));
     tell(problem);
   };
   connect(wavelength_, &QDoubleSpinBox::valueChanged, this, conditions_changed);
   connect(tolerance_, &QDoubleSpinBox::valueChanged, this, conditions_changed);
+  connect(unit_, &QComboBox::currentIndexChanged, this, conditions_changed);
   auto* copy_key = new QShortcut(QKeySequence::Copy, table_);
   copy_key->setContext(Qt::WidgetShortcut);
   connect(copy_key, &QShortcut::activated, this, &lattice_window::copy_selection);

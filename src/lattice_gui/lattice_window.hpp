@@ -89,6 +89,7 @@ class lattice_window : public QDialog {
   QSortFilterProxyModel* sorted_ = nullptr;
   delta_ladder* ladder_ = nullptr;
   QDoubleSpinBox* wavelength_ = nullptr;
+  QComboBox* unit_ = nullptr;
   QDoubleSpinBox* tolerance_ = nullptr;
   pattern_picture* picture_ = nullptr;
   QLabel* refined_label_ = nullptr;

@@ -3,6 +3,8 @@
 // where its 2θ scale puts them, bad lists refused with the reader's message, and a refined cell
 // with esds that Use as starting cell puts into Form1's fields.
 #include <QAction>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +92,7 @@ class pattern_window_test : public QObject {
   void a_bad_list_is_refused_with_the_readers_message_data();
   void a_bad_list_is_refused_with_the_readers_message();
   void refine_shows_esds_and_use_takes_the_refined_cell();
+  void a_d_list_weighs_as_its_2theta_list_with_the_wavelength();
 
  private:
   // Form1 with the cell typed, the lattice window shown and `path` opened from its File menu.
@@ -293,6 +296,52 @@ void pattern_window_test::refine_shows_esds_and_use_takes_the_refined_cell() {
   QVERIFY2(std::abs(a - found["a"].first) <= 0.00005, qPrintable(QString::number(a, 'f', 6)));
   QVERIFY2(std::abs(c - found["c"].first) <= 0.00005, qPrintable(QString::number(c, 'f', 6)));
   QCOMPARE(user.find<QListWidget>(control::ListBox3)->currentRow(), kTetra);
+}
+
+// The same lines given as d: the same figures; a wavelength that puts a d beyond reach is refused
+// and the boxes keep what the lines are weighed with.
+void pattern_window_test::a_d_list_weighs_as_its_2theta_list_with_the_wavelength() {
+  program p;
+  window_driver user(p);
+  QVERIFY(user.start());
+  enter_ortho_cell(user, QStringLiteral("4.0"), QStringLiteral("8.0"), QStringLiteral("5.0"));
+  QTemporaryDir dir;
+  const std::vector<test_line> lines =
+      observed(line_positions(kOrthoCell, lattice::centring::P, 50), 0.004);
+  const QString two_theta_file = dir.filePath(QStringLiteral("lines.txt"));
+  write_lines(two_theta_file, lines);
+  const QString d_file = dir.filePath(QStringLiteral("lines-d.txt"));
+  {
+    std::ofstream out(d_file.toStdString(), std::ios::binary);
+    out.precision(17);
+    for (const test_line& l : lines)
+      out << 1.540598 / (2 * std::sin(l.two_theta / 2 * M_PI / 180)) << ' ' << l.intensity << '\n';
+  }
+  lattice_window& w = open_lines(p, user, two_theta_file);
+  QTableView* t = table(p);
+  const int m = column_named(t, QStringLiteral("M(N)"));
+  QVERIFY(m > 0);
+  const QStringList from_two_theta = column(t, m);
+
+  auto* unit = w.findChild<QComboBox*>(QStringLiteral("LineUnit"));
+  QVERIFY(unit && unit->isVisible());
+  QTRY_COMPARE(unit->visibleRegion().boundingRect(), unit->rect());
+  unit->setCurrentIndex(unit->findText(QStringLiteral("d (Å)")));
+  open_lines(p, user, d_file);
+  auto* said = w.findChild<QLabel*>(QStringLiteral("LatticeMessage"));
+  QCOMPARE(said->text(),
+           QStringLiteral("Read %1 observed lines from lines-d.txt").arg(lines.size()));
+  QCOMPARE(column(t, m), from_two_theta);
+
+  // The shortest d is about 1.8 Å (2θ 50° at 1.540598 Å): beyond reach of 4 Å, so nothing
+  // changes.
+  auto* wavelength = w.findChild<QDoubleSpinBox*>(QStringLiteral("Wavelength"));
+  wavelength->setValue(4.0);
+  QVERIFY2(said->text().contains(QStringLiteral("is below half the wavelength: no reflection")),
+           qPrintable(said->text()));
+  QCOMPARE(wavelength->value(), 1.540598);
+  QCOMPARE(unit->currentText(), QStringLiteral("d (Å)"));
+  QCOMPARE(column(t, m), from_two_theta);
 }
 
 }  // namespace quarvel::gui
