@@ -1,8 +1,10 @@
-// Observed lines in the lattice window as the user sees them: opened from the File menu, the
-// table's figure-of-merit columns sorted as numbers, the pattern picture's sticks and tick rows
-// where its 2θ scale puts them, bad lists refused with the reader's message, and a refined cell
-// with esds that Use as starting cell puts into Form1's fields.
+// Observed lines in the lattice window as the user sees them: opened from the File menu, as 2θ
+// or d, the table's figure-of-merit columns sorted as numbers, the pattern picture's sticks and
+// tick rows where its 2θ scale puts them, zoomed with the keys and the wheel, bad lists refused
+// with the reader's message, and a refined cell with esds that Use as starting cell puts into
+// Form1's fields.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
@@ -11,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <fstream>
 #include <map>
 
@@ -210,6 +213,28 @@ void pattern_window_test::lines_add_sorted_columns_and_a_picture_on_the_2theta_s
   problem = check_picture();
   QVERIFY2(problem.isEmpty(), qPrintable(problem));
   QTest::keyClick(picture, Qt::Key_0);
+  QCOMPARE(picture->shown_to() - picture->shown_from(), whole);
+
+  // Two wheel notches up under a stick narrow the range by 1.25 each and keep that stick under
+  // the pointer; four down widen it back to the whole pattern, no further.
+  auto wheel = [&](double two_theta, int notches) {
+    const QPointF at(picture->x_of(two_theta), picture->sticks_area().center().y());
+    QWheelEvent turn(at, picture->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(picture, &turn);
+  };
+  // A stick a quarter of the way along, well away from the middle the keys zoom about.
+  const double quarter = picture->shown_from() + whole / 4;
+  double stick = made.lines.front().two_theta;
+  for (const test_line& l : made.lines)
+    if (std::abs(l.two_theta - quarter) < std::abs(stick - quarter)) stick = l.two_theta;
+  const double column_before = picture->x_of(stick);
+  wheel(stick, 2);
+  QVERIFY(std::abs((picture->shown_to() - picture->shown_from()) - whole / (1.25 * 1.25)) < 1e-9);
+  QVERIFY(std::abs(picture->x_of(stick) - column_before) < 1);
+  problem = check_picture();
+  QVERIFY2(problem.isEmpty(), qPrintable(problem));
+  wheel(stick, -4);
   QCOMPARE(picture->shown_to() - picture->shown_from(), whole);
 }
 

@@ -1,14 +1,17 @@
 // Compare solutions on a summary opened in Form1: the groups follow the conditions as they
-// change, sort by the summary's figure of merit, and a double-clicked solution becomes the
-// current line of the Crysfire list, which Run and the lattice window read.
+// change, sort by the summary's figure of merit and gain the observed lines' columns, and a
+// double-clicked solution becomes the current line of the Crysfire list, which Run and the
+// lattice window read.
 #include <QAction>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <fstream>
+#include <map>
 
 #include "lattice_user.hpp"
 
@@ -51,6 +54,7 @@ class solutions_window_test : public QObject {
  private slots:
   void groups_follow_the_conditions_and_sort_by_figure_of_merit();
   void a_double_clicked_solution_is_selected_in_the_crysfire_list();
+  void observed_lines_add_their_columns_sorted_as_numbers();
 
  private:
   // Form1 with the summary opened and Compare solutions shown.
@@ -129,6 +133,63 @@ void solutions_window_test::a_double_clicked_solution_is_selected_in_the_crysfir
                 ->text()
                 .startsWith(QStringLiteral("Cell (Crysfire solution %1)").arg(number)));
   }
+}
+
+// The lines of the orthorhombic cell 1 opened in the lattice window: every compared solution gains
+// the four columns, readable, and the M(N) column sorts the groups both ways, the true cell's
+// first when high comes first.
+void solutions_window_test::observed_lines_add_their_columns_sorted_as_numbers() {
+  program p;
+  window_driver user(p);
+  QVERIFY(user.start());
+  QTemporaryDir dir;
+  QTreeWidget* tree = open_and_compare(p, user, dir.filePath(QStringLiteral("lines.sum")));
+  QVERIFY(tree);
+  const int plain_columns = tree->columnCount();
+  const QString lines = dir.filePath(QStringLiteral("lines.txt"));
+  const lattice::cell first{5, 8, 7, 90, 90, 90};
+  write_lines(lines, observed(line_positions(first, lattice::centring::P, 50), 0.004));
+  lattice_window& lattice = p.lattice().lattice();
+  lattice.show();
+  QTimer answer;
+  answer_file_dialog(answer, lines);
+  lattice.findChild<QAction*>(QStringLiteral("OpenObservedLines"))->trigger();
+
+  solutions_window& w = p.lattice().solutions();
+  QCOMPARE(tree->columnCount(), plain_columns + 4);
+  QTRY_VERIFY(w.findChild<QLabel*>(QStringLiteral("CompareMessage"))
+                  ->text()
+                  .endsWith(QStringLiteral("weighed against %1 observed lines")
+                                .arg(line_positions(first, lattice::centring::P, 50).size())));
+  std::map<QString, int> column_of;
+  for (int k = 0; k < tree->columnCount(); ++k) column_of[tree->headerItem()->text(k)] = k;
+  for (const char* name : {"M(N)", "F(N) (|Δ2θ|, Nposs)", "Unindexed", "Super"})
+    QVERIFY2(column_of.count(QString::fromUtf8(name)), name);
+  const int m = column_of[QStringLiteral("M(N)")];
+  const int unindexed = column_of[QStringLiteral("Unindexed")];
+
+  // Each solution's figures, readable in full where the tree shows them.
+  std::map<int, QTreeWidgetItem*> item_of;
+  for (int k = 0; k < tree->topLevelItemCount(); ++k) {
+    QTreeWidgetItem* head = tree->topLevelItem(k);
+    item_of[head->text(0).toInt()] = head;
+    for (int c = 0; c < head->childCount(); ++c)
+      item_of[head->child(c)->text(0).toInt()] = head->child(c);
+  }
+  QCOMPARE(item_of.size(), std::size_t{3});
+  for (const auto& [number, item] : item_of) {
+    QVERIFY2(item->text(m).startsWith(QStringLiteral("M")), qPrintable(item->text(m)));
+    QVERIFY(tree->header()->sectionSize(m) >= tree->fontMetrics().horizontalAdvance(item->text(m)));
+  }
+  QCOMPARE(item_of[1]->text(unindexed), QStringLiteral("0/0"));
+  QVERIFY(item_of[2]->text(unindexed) != QStringLiteral("0/0"));
+
+  // Sorted by M(N), high first: the group of cell 1 above the monoclinic cell 2, whose lines
+  // are not these; and the other way round.
+  tree->sortByColumn(m, Qt::DescendingOrder);
+  QCOMPARE(heads(tree), (QStringList{"1", "2"}));
+  tree->sortByColumn(m, Qt::AscendingOrder);
+  QCOMPARE(heads(tree), (QStringList{"2", "1"}));
 }
 
 }  // namespace quarvel::gui
