@@ -54,7 +54,7 @@ class solutions_window_test : public QObject {
  private slots:
   void groups_follow_the_conditions_and_sort_by_figure_of_merit();
   void a_double_clicked_solution_is_selected_in_the_crysfire_list();
-  void observed_lines_add_their_columns_sorted_as_numbers();
+  void observed_lines_add_their_columns_and_sort_the_groups();
 
  private:
   // Form1 with the summary opened and Compare solutions shown.
@@ -138,7 +138,7 @@ void solutions_window_test::a_double_clicked_solution_is_selected_in_the_crysfir
 // The lines of the orthorhombic cell 1 opened in the lattice window: every compared solution gains
 // the four columns, readable, and the M(N) column sorts the groups both ways, the true cell's
 // first when high comes first.
-void solutions_window_test::observed_lines_add_their_columns_sorted_as_numbers() {
+void solutions_window_test::observed_lines_add_their_columns_and_sort_the_groups() {
   program p;
   window_driver user(p);
   QVERIFY(user.start());
