@@ -46,6 +46,10 @@ void write_found(lattice::json_writer& w, const std::string& line, const found_l
     w.key("bravais").value(lattice::bravais_name(e.bravais));
     w.key("delta").value(e.delta);
     w.relation(e.relation);
+    // Axes that are fractions of the starting axes: the relation read the other way, the
+    // starting cell in the found cell's lattice, so a centred cell is the starting one.
+    w.key("starting_cell_centred")
+        .value(!e.matrix.is_integer() && e.relation.centred != lattice::centring::P);
     w.key("change_of_basis").value(lattice::change_of_basis_text(e.matrix));
   } catch (const lattice::lattice_error& error) {
     w.key("lattice_error").value(error.what());

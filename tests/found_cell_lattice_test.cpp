@@ -218,5 +218,31 @@ TEST(SearchJson, IsValidAndHoldsTheReportsCellsAtFullPrecision) {
   }
 }
 
+// The orthohexagonal cell 5 × 8.6603 × 7 of a hexagonal lattice: a hexagonal cell of half axes
+// belongs to a lattice in which the starting cell is the C-centred cell, and the JSON says that
+// the centred cell is the starting one; a whole-number cell never names the starting cell.
+TEST(SearchJson, AFoundCellOfHalfAxesNamesTheStartingCellAsTheCentredOne) {
+  const cli::parse_outcome parsed =
+      cli::parse_arguments({"--cell", "5", "8.6603", "7", "90", "90", "90"});
+  ASSERT_EQ(parsed.error, "");
+  const cli::session_result result = cli::run_search(parsed.options);
+  const testing::json_document doc(cli::search_json(result.searches, result.messages));
+  ASSERT_TRUE(doc.valid()) << doc.error();
+  const sajson::value cells =
+      testing::key(testing::key(doc.root(), "searches").get_array_element(0), "cells");
+  int starting_cell_named = 0;
+  for (size_t k = 0; k < cells.get_length(); ++k) {
+    const sajson::value cell = cells.get_array_element(k);
+    const std::string line = testing::key(cell, "line").as_string();
+    const std::optional<found_line_fields> f = read_found_line(line);
+    ASSERT_TRUE(f.has_value());
+    const bool centred = testing::key(cell, "centring").get_type() == sajson::TYPE_STRING;
+    const bool named = testing::key(cell, "starting_cell_centred").get_type() == sajson::TYPE_TRUE;
+    EXPECT_EQ(named, centred && !found_cell_matrix(*f).is_integer()) << line;
+    starting_cell_named += named;
+  }
+  EXPECT_GT(starting_cell_named, 0);
+}
+
 }  // namespace
 }  // namespace quarvel

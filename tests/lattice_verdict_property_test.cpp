@@ -195,4 +195,25 @@ INSTANTIATE_TEST_SUITE_P(BasisVerdicts, HandBuiltCells, testing::ValuesIn(kCases
                            return std::string(tested.param.name);
                          });
 
+// A lattice given in a setting far from reduced (change of basis entries in the hundreds): a
+// superlattice that three short rows of the given axes span is named as the spanned cell itself
+// is analysed, however large the rows are in the reduced axes. Such a cell, with angles of a
+// degree or two, defines its lattice to about 0.005° only, so δ is compared to 0.01°.
+TEST(FarSettings, ASuperlatticeIsNamedAsItsCellAnalysedAlone) {
+  std::mt19937 random(41);
+  for (bravais_type type :
+       {bravais_type::mP, bravais_type::oP, bravais_type::tP, bravais_type::hP, bravais_type::cP}) {
+    const lattice_test::generated_lattice l = lattice_test::generated_lattices(type, 1, 7).front();
+    imat3 u = identity3<imat3>();
+    for (int k = 0; k < 3; ++k) u = multiply(u, lattice_test::random_unimodular(random, 4));
+    const cell input = cell_of(transformed(metric_of(l.conventional), to_real(u)));
+    SCOPED_TRACE(lattice_test::describe(input));
+    const basis_verdict v = judge_basis(input, {}, {1, 0, 0, 0, 1, 0, 0, 0, 2});
+    ASSERT_EQ(v.relation.kind, relation_kind::superlattice);
+    const lattice_entry alone = analyse(v.spanned, {}).lattices.front();
+    EXPECT_EQ(v.bravais, alone.bravais);
+    EXPECT_NEAR(v.delta, alone.delta, 0.01);
+  }
+}
+
 }  // namespace

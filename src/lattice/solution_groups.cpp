@@ -73,8 +73,8 @@ rational_matrix obverse(const rational_matrix& m, bool turn_rows) {
   return turn_rows ? multiply(turn, m) : multiply(m, turn);
 }
 
-std::optional<group_member> relate(const prepared& head, const prepared& member,
-                                   const match_tolerance& tolerance) {
+std::optional<group_member> relate_or_throw(const prepared& head, const prepared& member,
+                                            const match_tolerance& tolerance) {
   const double ratio = member.volume / head.volume;
   for (int index = 1; index <= kLargestGroupIndex; ++index) {
     if (std::abs(ratio - index) <= kVolumeSlack * index) {
@@ -97,6 +97,17 @@ std::optional<group_member> relate(const prepared& head, const prepared& member,
     }
   }
   return std::nullopt;
+}
+
+// Two cells far from reduced can match with a change of basis too large to carry exactly: they
+// are left unrelated rather than ending the whole comparison.
+std::optional<group_member> relate(const prepared& head, const prepared& member,
+                                   const match_tolerance& tolerance) {
+  try {
+    return relate_or_throw(head, member, tolerance);
+  } catch (const lattice_error&) {
+    return std::nullopt;
+  }
 }
 
 bool more_symmetric(const prepared& x, const prepared& y) {

@@ -103,9 +103,11 @@ std::optional<refined_cell> refine_cell(const indexed_pattern& indexed, lattice:
   if (m <= n) return std::nullopt;
   gemmi::LevMar levmar;
   levmar.stop_rel_change = 1e-10;
-  levmar.fit(fit);
   std::vector<double> covariance;
+  // gemmi's solver fails (std::runtime_error) on a singular or non-finite normal matrix, which a
+  // fit drifting to a cell without volume can reach in its steps as well as at its end.
   try {
+    levmar.fit(fit);
     covariance = inverse_normal_matrix(fit);
   } catch (const std::runtime_error&) {
     return std::nullopt;
