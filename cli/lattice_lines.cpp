@@ -17,10 +17,10 @@ namespace {
 // The evidence of each listed cell, and the list's own conditions, in the analysis's JSON.
 lattice::json_additions additions(const std::vector<pattern::cell_evidence>& evidence,
                                   const std::vector<pattern::observed_line>& lines,
-                                  const pattern::evidence_options& options, bool refine) {
+                                  const pattern::evidence_options& options) {
   return {
-      [&evidence, &lines, refine](lattice::json_writer& w, std::size_t i) {
-        pattern::write_evidence(w, evidence[i], lines, refine);
+      [&evidence, &lines, &options](lattice::json_writer& w, std::size_t i) {
+        pattern::write_evidence(w, evidence[i], lines, options.refine);
       },
       [&lines, &options](lattice::json_writer& w) { pattern::write_pattern(w, lines, options); }};
 }
@@ -39,8 +39,7 @@ std::string cell_output(const lattice_command& c,
   if (c.basis) verdict = lattice::judge_basis(*c.cell, c.analysis, *c.basis);
   const lattice::basis_verdict* v = verdict ? &*verdict : nullptr;
   const std::vector<pattern::cell_evidence> evidence = pattern::weigh_analysis(a, lines, options);
-  if (c.json)
-    return lattice::analysis_json(a, v, additions(evidence, lines, options, options.refine)) + "\n";
+  if (c.json) return lattice::analysis_json(a, v, additions(evidence, lines, options)) + "\n";
   std::vector<pattern::evidence_row> rows;
   for (std::size_t i = 0; i < a.lattices.size(); ++i) {
     const lattice::lattice_entry& e = a.lattices[i];
@@ -67,8 +66,7 @@ std::string sum_output(const lattice_command& c, const std::vector<pattern::obse
   const lattice::solution_comparison compared = compare_usable_summary(c.sum_file, c.comparison());
   const std::vector<pattern::cell_evidence> evidence =
       pattern::weigh_solutions(compared, lines, options);
-  if (c.json)
-    return lattice::comparison_json(compared, additions(evidence, lines, options, false)) + "\n";
+  if (c.json) return lattice::comparison_json(compared, additions(evidence, lines, options)) + "\n";
   std::vector<pattern::evidence_row> rows;
   for (std::size_t i = 0; i < compared.solutions.size(); ++i) {
     const lattice::solution_type& s = compared.solutions[i];

@@ -8,6 +8,7 @@
 #include "main/form.hpp"
 #include "main/report.hpp"
 #include "main/result_lines.hpp"
+#include "main/starting_cell.hpp"
 #include "mathhkl/crystal_systems.hpp"
 #include "mathhkl/number_text.hpp"
 #include "mathhkl/recognition.hpp"
@@ -144,13 +145,8 @@ class session {
     });
     if (!boxes.empty()) raise_status(list_full ? kListFull : kRefused);
     result_.report.insert(result_.report.end(), report.begin(), report.end());
-    if (!report.empty()) result_.searches.push_back({solution, std::move(report), starting_cell()});
-  }
-
-  lattice::cell starting_cell() const {
-    const mathhkl::cell_params& p = form_.shared().cell;
-    return {double(p[0].value()), double(p[1].value()), double(p[2].value()),
-            double(p[3].value()), double(p[4].value()), double(p[5].value())};
+    if (!report.empty())
+      result_.searches.push_back({solution, std::move(report), searched_cell(form_)});
   }
 
   void save_cell() {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "lattice/checked_matrix.hpp"
 #include "lattice/lattice_entry.hpp"
 #include "lattice/metric.hpp"
 #include "lattice/sublattices.hpp"
@@ -17,7 +18,6 @@ namespace {
 // Nᵀ W Nᵀ⁻¹, with N the rows of the sub-lattice's basis; nothing unless it is integral.
 std::optional<imat3> in_parent_axes(const imat3& w, const imat3& n) {
   // In 64 bits: the adjugate of a sub-lattice of large index has large entries.
-  using lmat3 = std::array<long long, 9>;
   lmat3 nt, wl;
   for (int i = 0; i < 9; ++i) nt[i] = n[3 * (i % 3) + i / 3], wl[i] = w[i];
   long long det = determinant(nt);

@@ -64,6 +64,10 @@ lattice_entry entry_of(const metric_subgroup& s, const reduced_basis& lattice,
   return e;
 }
 
+cell rhombohedral_axes_cell(const cell& hexagonal) {
+  return cell_of(transformed(metric_of(hexagonal), kHexagonalToRhombohedral.to_real()));
+}
+
 std::string type_label(const lattice_entry& e) {
   std::string label(bravais_name(e.bravais));
   if (label.back() != centring_name(e.cell_centring).front())

@@ -32,6 +32,9 @@ struct lattice_entry {
 // "mC", "mC (I cell)", "hR".
 std::string type_label(const lattice_entry& e);
 
+// The primitive cell on rhombohedral axes of an hR lattice given by its obverse hexagonal cell.
+cell rhombohedral_axes_cell(const cell& hexagonal);
+
 // `lattice` is the reduced basis of the lattice the subgroup belongs to, its rows in the input
 // axes; `in_parent` the same rows in the input lattice's reduced basis (the identity for the
 // input lattice itself); `index` that lattice's index in the input lattice.

@@ -40,6 +40,11 @@ std::string right_aligned(std::string text, std::size_t width) {
   return text;
 }
 
+std::string left_aligned(std::string text, std::size_t width) {
+  if (text.size() < width) text.resize(width, ' ');
+  return text;
+}
+
 std::string cell_text(const cell& c) {
   std::string text;
   for (int k = 0; k < 6; ++k) {

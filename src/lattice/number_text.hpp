@@ -17,6 +17,8 @@ std::string compact(double x);
 std::string shortest(double x);
 // Right-aligned in `width`; a wider text still keeps one space before it.
 std::string right_aligned(std::string text, std::size_t width);
+// Padded with blanks to `width`; a wider text as it is.
+std::string left_aligned(std::string text, std::size_t width);
 // The six parameters separated by blanks: lengths with 4 decimals, angles with 3.
 std::string cell_text(const cell& c);
 // The same numbers right-aligned: lengths in columns `length_width` wide, angles in

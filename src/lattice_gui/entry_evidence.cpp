@@ -2,8 +2,6 @@
 #include "lattice_gui/entry_evidence.hpp"
 
 #include <QStringList>
-#include <cmath>
-#include <numbers>
 
 #include "lattice/number_text.hpp"
 #include "pattern/esd_text.hpp"
@@ -37,24 +35,18 @@ QString refined_text(const lattice::lattice_entry& e, const pattern::refined_cel
     parts << QStringLiteral("%1 = %2").arg(
         QString::fromUtf8(kNames[k]),
         QString::fromStdString(pattern::esd_text(p[k], r.esd[k], k < 3 ? 4 : 3)));
-  return QStringLiteral("Refined %1: %2  from %3 lines  %4  %5  unindexed %6/%7")
+  return QStringLiteral("Refined %1: %2  from %3 lines  %4  %5  unindexed %6")
       .arg(QString::fromStdString(lattice::type_label(e)), parts.join(QStringLiteral("  ")))
       .arg(r.lines_used)
       .arg(QString::fromStdString(pattern::m_text(again.figures)),
-           QString::fromStdString(pattern::f_text(again.figures)))
-      .arg(again.figures.unindexed_first_n)
-      .arg(again.figures.unindexed);
+           QString::fromStdString(pattern::f_text(again.figures)),
+           QString::fromStdString(pattern::unindexed_text(again.figures)));
 }
 
 lattice::lattice_entry refined_entry(lattice::lattice_entry e, const lattice::cell& refined) {
   e.conventional = e.ideal = refined;
-  if (e.rhombohedral) {
-    // On rhombohedral axes: 9 a_r² = 3 a_h² + c_h², and a_h² = 2 a_r² (1 − cos α).
-    const double ar = std::sqrt(3 * refined.a * refined.a + refined.c * refined.c) / 3;
-    const double alpha =
-        std::acos(1 - refined.a * refined.a / (2 * ar * ar)) * 180 / std::numbers::pi;
-    e.rhombohedral = e.rhombohedral_ideal = lattice::cell{ar, ar, ar, alpha, alpha, alpha};
-  }
+  if (e.rhombohedral)
+    e.rhombohedral = e.rhombohedral_ideal = lattice::rhombohedral_axes_cell(refined);
   return e;
 }
 

@@ -43,7 +43,7 @@ QString evidence_text(const pattern::line_evidence& e, int column) {
     case kF:
       return QString::fromStdString(pattern::f_text(e.figures));
     case kUnindexed:
-      return QStringLiteral("%1/%2").arg(e.figures.unindexed_first_n).arg(e.figures.unindexed);
+      return QString::fromStdString(pattern::unindexed_text(e.figures));
     default:
       return QString::number(e.superstructure_lines);
   }

@@ -20,7 +20,6 @@ class lattice_features : public QObject {
   lattice_window& lattice() { return *lattice_; }
   solutions_window& solutions() { return *solutions_; }
   elided_label& found_cell_line() { return *found_; }
-  observed_pattern& observed() { return *observed_; }
 
  private:
   void explain_found_line(int row);

@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -48,15 +47,6 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
   return b;
 }
 
-QString ask_lines_path(QWidget* parent) {
-  QFileDialog dialog(parent, QStringLiteral("Open observed lines"));
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters(
-      {QStringLiteral("Line lists (*.txt *.dat *.lst *.xy)"), QStringLiteral("All files (*)")});
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first();
-}
-
 QDoubleSpinBox* number_box(const QString& name, double low, double high, int decimals, double value,
                            const QString& suffix, QWidget* parent) {
   auto* box = new QDoubleSpinBox(parent);
@@ -80,7 +70,6 @@ lattice_window::lattice_window(QMainWindow& main, TForm1& form, observed_pattern
   ask_path_ = [this](const QString& caption, const QStringList& filters) {
     return ask_save_path(this, caption, filters);
   };
-  ask_open_ = [this] { return ask_lines_path(this); };
   build();
   watch_main_window();
 }

@@ -37,9 +37,6 @@ class lattice_window : public QDialog {
   using path_question =
       std::function<chosen_file(const QString& caption, const QStringList& filters)>;
   void set_path_question(path_question ask) { ask_path_ = std::move(ask); }
-  // Asks which line list to open; the desktop's file dialog unless a test answers.
-  using open_question = std::function<QString()>;
-  void set_open_question(open_question ask) { ask_open_ = std::move(ask); }
 
   // Analyses the starting cell again when it or the conditions changed (or when `force`).
   void follow(bool force = false);
@@ -78,7 +75,6 @@ class lattice_window : public QDialog {
   TForm1& form_;
   observed_pattern& observed_;
   path_question ask_path_;
-  open_question ask_open_;
   QLabel* caption_ = nullptr;
   QLabel* message_ = nullptr;
   QComboBox* centring_ = nullptr;

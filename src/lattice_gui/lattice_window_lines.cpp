@@ -1,5 +1,6 @@
 // The lattice window's observed lines: opened, weighed against every entry, drawn for the
 // selected one, and the selected entry's cell refined against them.
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QSortFilterProxyModel>
@@ -15,8 +16,21 @@
 
 namespace quarvel::gui {
 
+namespace {
+
+QString ask_lines_path(QWidget* parent) {
+  QFileDialog dialog(parent, QStringLiteral("Open observed lines"));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(
+      {QStringLiteral("Line lists (*.txt *.dat *.lst *.xy)"), QStringLiteral("All files (*)")});
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
 void lattice_window::open_observed_lines() {
-  const QString path = ask_open_();
+  const QString path = ask_lines_path(this);
   if (path.isEmpty()) return;
   const QString problem = observed_.open(path);
   if (!problem.isEmpty()) return tell(problem);

@@ -4,10 +4,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "mathhkl/file_io.hpp"
-#include "mathhkl/sum_solutions.hpp"
-#include "platform/error.hpp"
-
 namespace quarvel::gui {
 
 namespace {
@@ -19,15 +15,10 @@ double merit_of(const figures_of_merit& merits, int number) {
 
 }  // namespace
 
-figures_of_merit read_figures_of_merit(const std::string& path) {
+figures_of_merit figures_of_merit_of(const mathhkl::sum_solutions& read) {
   figures_of_merit out;
-  try {
-    for (const mathhkl::sum_solution& s :
-         mathhkl::read_sum_solutions(mathhkl::read_file(path)).solutions)
-      if (s.figure_of_merit) out[s.number] = *s.figure_of_merit;
-  } catch (const platform::error&) {
-    // The comparison reports the file; the order falls back to symmetry.
-  }
+  for (const mathhkl::sum_solution& s : read.solutions)
+    if (s.figure_of_merit) out[s.number] = *s.figure_of_merit;
   return out;
 }
 

@@ -2,17 +2,17 @@
 #pragma once
 
 #include <map>
-#include <string>
 #include <vector>
 
 #include "lattice/solution_groups.hpp"
+#include "mathhkl/sum_solutions.hpp"
 
 namespace quarvel::gui {
 
 using figures_of_merit = std::map<int, double>;  // by solution number; none for some
 
-// The summary's figures of merit; empty when the file cannot be read.
-figures_of_merit read_figures_of_merit(const std::string& path);
+// The figures of merit of a summary's solutions, of those that have one.
+figures_of_merit figures_of_merit_of(const mathhkl::sum_solutions& read);
 
 // Groups by their best member's figure of merit, highest first, and the members of each group
 // likewise; a solution without one comes last, and ties keep the symmetry order. The head stays

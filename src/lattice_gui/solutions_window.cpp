@@ -19,6 +19,7 @@
 #include "lattice_gui/evidence_columns.hpp"
 #include "lattice_gui/observed_pattern.hpp"
 #include "lattice_gui/solution_order.hpp"
+#include "mathhkl/file_io.hpp"
 #include "platform/error.hpp"
 #include "summary_lattice/summary_comparison.hpp"
 
@@ -97,6 +98,8 @@ solutions_window::solutions_window(QWidget& parent, const TForm1& form,
   length_->setRange(0.01, 20);
   length_->setValue(1);
   length_->setSuffix(QStringLiteral(" %"));
+  // Compared once the number is typed, not at every digit.
+  for (QDoubleSpinBox* box : {delta_, length_}) box->setKeyboardTracking(false);
   order_ = new QComboBox(this);
   order_->setObjectName(QStringLiteral("CompareOrder"));
   order_->addItems({QStringLiteral("symmetry"), QStringLiteral("figure of merit")});
@@ -154,14 +157,15 @@ void solutions_window::compare() {
     message_->setText(QStringLiteral("Load a Crysfire summary first."));
     return;
   }
-  lattice::solution_comparison c;
+  mathhkl::sum_solutions read;
   try {
-    c = compare_summary(path, {delta_->value(), length_->value() / 100});
+    read = mathhkl::read_sum_solutions(mathhkl::read_file(path));
   } catch (const platform::error& e) {
     message_->setText(QString::fromStdString(path + ": " + e.what()));
     return;
   }
-  const figures_of_merit merits = read_figures_of_merit(path);
+  lattice::solution_comparison c = compare_summary(read, {delta_->value(), length_->value() / 100});
+  const figures_of_merit merits = figures_of_merit_of(read);
   if (order_->currentIndex() == 1) c.groups = by_figure_of_merit(std::move(c.groups), merits);
   std::vector<pattern::cell_evidence> weighed;
   evidence_by_number evidence;

@@ -15,11 +15,6 @@ std::string table_cell(const cell& c) {
   return cell_columns(c, 10, 9);
 }
 
-std::string left_aligned(std::string text, std::size_t width) {
-  if (text.size() < width) text.resize(width, ' ');
-  return text;
-}
-
 // A caption that puts the cell after it under the entry's cell: index, type, system and delta
 // take 44 columns.
 std::string under_cell(const std::string& caption) {
@@ -47,11 +42,8 @@ std::string analysis_text(const analysis& a, const basis_verdict* basis) {
       "    gamma    V/Vo  " +
       left_aligned("Change of basis", change_width) + " Verdict\n";
   for (const lattice_entry& e : a.lattices) {
-    std::string type = type_label(e);
-    type.resize(std::max<std::size_t>(type.size(), 11), ' ');
-    std::string system(system_name(system_of(e.bravais)));
-    system.resize(13, ' ');
-    out += right_aligned(std::to_string(e.index), 5) + "  " + type + "  " + system +
+    out += right_aligned(std::to_string(e.index), 5) + "  " + left_aligned(type_label(e), 11) +
+           "  " + left_aligned(std::string(system_name(system_of(e.bravais))), 13) +
            right_aligned(fixed(e.delta, 4), 11) + table_cell(e.conventional) +
            right_aligned(fixed(e.volume_ratio, 3), 8) + "  " +
            left_aligned(change_of_basis_text(e.matrix), change_width) + " " + e.relation.verdict() +

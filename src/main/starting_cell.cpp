@@ -8,6 +8,7 @@
 #include "mathhkl/file_io.hpp"
 #include "mathhkl/sum_solutions.hpp"
 #include "platform/error.hpp"
+#include "summary_lattice/summary_comparison.hpp"
 
 namespace quarvel {
 
@@ -31,16 +32,12 @@ std::optional<lattice::cell> typed_cell(const toolkit::toolkit& tk) {
 }
 
 // The summary read again at full precision; its list shows only three decimals.
-std::optional<lattice::cell> solution_cell(const TForm1& form, int number) {
+std::optional<lattice::cell> numbered_solution_cell(const TForm1& form, int number) {
   try {
     const mathhkl::sum_solutions read =
         mathhkl::read_sum_solutions(mathhkl::read_file(form.shared().sum_file_name));
     for (const mathhkl::sum_solution& s : read.solutions)
-      if (s.number == number) {
-        const auto& c = s.cell;
-        return lattice::cell{double(c[0]), double(c[1]), double(c[2]),
-                             double(c[3]), double(c[4]), double(c[5])};
-      }
+      if (s.number == number) return solution_cell(s);
   } catch (const platform::error&) {
   }
   return std::nullopt;
@@ -83,7 +80,7 @@ std::optional<starting_cell> current_starting_cell(const TForm1& form) {
   if (tk.visible(control::Panel4)) {
     const int row = tk.selected_index(control::ListBox1);
     if (row < 1) return std::nullopt;
-    if (std::optional<lattice::cell> c = solution_cell(form, row))
+    if (std::optional<lattice::cell> c = numbered_solution_cell(form, row))
       return starting_cell{*c, "Crysfire solution " + std::to_string(row)};
     return std::nullopt;
   }

@@ -23,14 +23,9 @@ std::array<int, 6> constraint_pattern(lattice::bravais_type t) {
   return {0, 1, 2, 3, 4, 5};
 }
 
-int free_parameter_count(lattice::bravais_type t) {
-  const std::array<int, 6> p = constraint_pattern(t);
-  return *std::max_element(p.begin(), p.end()) + 1;
-}
-
 std::vector<double> free_parameters(lattice::bravais_type t, const lattice::cell& c) {
   const std::array<int, 6> p = constraint_pattern(t);
-  std::vector<double> free(static_cast<std::size_t>(free_parameter_count(t)));
+  std::vector<double> free(static_cast<std::size_t>(*std::max_element(p.begin(), p.end()) + 1));
   const std::array<double, 6> values = c.parameters();
   for (int k = 5; k >= 0; --k)
     if (p[k] >= 0) free[static_cast<std::size_t>(p[k])] = values[k];

@@ -12,7 +12,6 @@ namespace pattern {
 
 // For each of a, b, c, α, β, γ: the free parameter it equals, or -1 where the type fixes it.
 std::array<int, 6> constraint_pattern(lattice::bravais_type t);
-int free_parameter_count(lattice::bravais_type t);
 
 // The free parameters read from a cell that meets the constraints.
 std::vector<double> free_parameters(lattice::bravais_type t, const lattice::cell& c);

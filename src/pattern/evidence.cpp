@@ -85,8 +85,11 @@ std::vector<cell_evidence> weigh_solutions(const lattice::solution_comparison& c
       if (m.relation.kind != lattice::relation_kind::superlattice || head == c.solutions.size() ||
           member == c.solutions.size())
         continue;
+      // The cells as given.
+      const std::vector<bool> only =
+          lines_indexed_only_by(out[member].lines.indexed, out[head].lines.indexed);
       out[member].lines.superstructure_lines =
-          indexed_only_by(out[member].lines.indexed, out[head].lines.indexed);  // cells as given
+          static_cast<int>(std::count(only.begin(), only.end(), true));
     }
   }
   return out;

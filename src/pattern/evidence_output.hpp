@@ -41,5 +41,7 @@ std::string evidence_table(const std::vector<evidence_row>& rows,
 // "M20 = 45.3", "F30 = 45.3 (0.0081, 55)": the figures as the papers quote them.
 std::string m_text(const figures_of_merit& f);
 std::string f_text(const figures_of_merit& f);
+// The unindexed lines among the first N of M_N, then of all: "1/4".
+std::string unindexed_text(const figures_of_merit& f);
 
 }  // namespace pattern

@@ -14,15 +14,6 @@ std::string figure_text(double x) {
   return std::isfinite(x) ? lattice::fixed(x, 1) : std::string("inf");
 }
 
-std::string padded(std::string text, std::size_t width) {
-  if (text.size() < width) text.resize(width, ' ');
-  return text;
-}
-
-std::string counts(const line_evidence& e) {
-  return std::to_string(e.figures.unindexed_first_n) + "/" + std::to_string(e.figures.unindexed);
-}
-
 std::string refined_line(const refined_cell& r, const line_evidence& e) {
   static const char* const kNames[] = {"a", "b", "c", "alpha", "beta", "gamma"};
   std::string text = "             refined ";
@@ -32,7 +23,7 @@ std::string refined_line(const refined_cell& r, const line_evidence& e) {
   text += "  zero " +
           (r.zero_esd ? esd_text(r.zero_shift, *r.zero_esd, 4) : lattice::fixed(r.zero_shift, 4));
   text += "  " + std::to_string(r.lines_used) + " lines  " + m_text(e.figures) + "  " +
-          f_text(e.figures) + "  unindexed " + counts(e);
+          f_text(e.figures) + "  unindexed " + unindexed_text(e.figures);
   return text + "\n";
 }
 
@@ -45,6 +36,10 @@ std::string m_text(const figures_of_merit& f) {
 std::string f_text(const figures_of_merit& f) {
   return "F" + std::to_string(f.f_n) + " = " + figure_text(f.f) + " (" +
          lattice::fixed(f.mean_delta_two_theta, 4) + ", " + std::to_string(f.possible) + ")";
+}
+
+std::string unindexed_text(const figures_of_merit& f) {
+  return std::to_string(f.unindexed_first_n) + "/" + std::to_string(f.unindexed);
 }
 
 std::string evidence_table(const std::vector<evidence_row>& rows,
@@ -60,13 +55,14 @@ std::string evidence_table(const std::vector<evidence_row>& rows,
   for (std::size_t i : order) {
     const evidence_row& r = rows[i];
     const line_evidence& e = r.evidence->lines;
-    out += lattice::right_aligned(std::to_string(r.number), 5) +
-           lattice::right_aligned(r.index > 0 ? std::to_string(r.index) : "-", 7) + "  " +
-           padded(r.type, 13) + lattice::right_aligned(lattice::fixed(r.delta, 4), 11) + "  " +
-           padded(m_text(e.figures), 14) + padded(f_text(e.figures), 29) +
-           lattice::right_aligned(counts(e), 9) +
-           lattice::right_aligned(std::to_string(e.superstructure_lines), 7) + "  " + r.verdict +
-           "\n";
+    out +=
+        lattice::right_aligned(std::to_string(r.number), 5) +
+        lattice::right_aligned(r.index > 0 ? std::to_string(r.index) : "-", 7) + "  " +
+        lattice::left_aligned(r.type, 13) + lattice::right_aligned(lattice::fixed(r.delta, 4), 11) +
+        "  " + lattice::left_aligned(m_text(e.figures), 14) +
+        lattice::left_aligned(f_text(e.figures), 29) +
+        lattice::right_aligned(unindexed_text(e.figures), 9) +
+        lattice::right_aligned(std::to_string(e.superstructure_lines), 7) + "  " + r.verdict + "\n";
     if (r.evidence->refined) out += refined_line(*r.evidence->refined, *r.evidence->refined_lines);
   }
   if (options.refine)

@@ -40,14 +40,8 @@ indexed_pattern index_pattern(const std::vector<observed_line>& lines, const lat
 
 std::vector<bool> lines_indexed_only_by(const indexed_pattern& a, const indexed_pattern& b) {
   std::vector<bool> only(a.match.size(), false);
-  for (std::size_t i = 0; i < a.match.size() && i < b.match.size(); ++i)
-    only[i] = a.match[i] && !b.match[i];
+  for (std::size_t i = 0; i < a.match.size(); ++i) only[i] = a.match[i] && !b.match[i];
   return only;
-}
-
-int indexed_only_by(const indexed_pattern& a, const indexed_pattern& b) {
-  const std::vector<bool> only = lines_indexed_only_by(a, b);
-  return static_cast<int>(std::count(only.begin(), only.end(), true));
 }
 
 }  // namespace pattern

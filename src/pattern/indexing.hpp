@@ -35,7 +35,5 @@ indexed_pattern index_pattern(const std::vector<observed_line>& lines, const lat
 // Which observed lines `a` indexes and `b` does not: the superstructure lines of a superlattice
 // cell `a` against its lattice's cell `b`, both indexed from the same list.
 std::vector<bool> lines_indexed_only_by(const indexed_pattern& a, const indexed_pattern& b);
-// How many of them.
-int indexed_only_by(const indexed_pattern& a, const indexed_pattern& b);
 
 }  // namespace pattern

@@ -114,8 +114,9 @@ std::optional<refined_cell> refine_cell(const indexed_pattern& indexed, lattice:
   }
   refined_cell out;
   const std::vector<double> y = fit.compute_values();
-  for (std::size_t i = 0; i < m; ++i) out.residual += std::pow(fit.points[i].two_theta - y[i], 2);
-  const double variance = out.residual / static_cast<double>(m - n);
+  double residual = 0;  // Σ(2θ_obs − 2θ_calc)², degrees²
+  for (std::size_t i = 0; i < m; ++i) residual += std::pow(fit.points[i].two_theta - y[i], 2);
+  const double variance = residual / static_cast<double>(m - n);
   std::vector<double> esd(n);
   for (std::size_t k = 0; k < n; ++k) {
     esd[k] = std::sqrt(std::max(0.0, covariance[k * n + k] * variance));

@@ -14,7 +14,6 @@ struct refined_cell {
   double zero_shift = 0;           // degrees 2θ; 2θ_obs = 2θ_true + zero_shift
   std::optional<double> zero_esd;  // when the zero shift was refined
   int lines_used = 0;
-  double residual = 0;  // Σ(2θ_obs − 2θ_calc)², degrees²
 };
 
 // Minimises Σ(2θ_obs − zero − 2θ_calc(hkl; cell))² over the free parameters of `t` (and the

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "lattice/solution_groups.hpp"
+#include "mathhkl/sum_solutions.hpp"
 
 namespace quarvel {
 
@@ -14,6 +15,12 @@ namespace quarvel {
 // when the file cannot be read.
 lattice::solution_comparison compare_summary(const std::string& path,
                                              const lattice::comparison_options& options);
+// The same of a summary already read.
+lattice::solution_comparison compare_summary(const mathhkl::sum_solutions& read,
+                                             const lattice::comparison_options& options);
+
+// A solution's cell as read, at the summary's full precision.
+lattice::cell solution_cell(const mathhkl::sum_solution& s);
 
 // A summary that yields no solution (empty, or no summary at all) is almost always the wrong
 // file, so the command line refuses it rather than print an empty table.

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "main/found_cell_lattice.hpp"
+#include "main/starting_cell.hpp"
 #include "mathhkl/crystal_systems.hpp"
 #include "screen_room.hpp"
 #include "window_driver.hpp"
@@ -47,12 +48,6 @@ int drawn_pixels(const QImage& shot, QRect area) {
   int most = 0;
   for (const auto& [colour, n] : counts) most = std::max(most, n);
   return int(area.width()) * area.height() - most;
-}
-
-lattice::cell typed_cell(program& p) {
-  const mathhkl::cell_params& c = p.form().shared().cell;
-  return {double(c[0].value()), double(c[1].value()), double(c[2].value()),
-          double(c[3].value()), double(c[4].value()), double(c[5].value())};
 }
 
 }  // namespace
@@ -104,7 +99,7 @@ void found_cell_line_test::the_explanation_is_seen_under_the_list() {
   const QString expected = QStringLiteral("Cell %1: %2")
                                .arg(row + 1)
                                .arg(QString::fromStdString(explanation_text(explain_found_cell(
-                                   *f, typed_cell(p), lattice::kDefaultDeltaLimit))));
+                                   *f, searched_cell(p.form()), lattice::kDefaultDeltaLimit))));
   QCOMPARE(line.full_text(), expected);
   QTRY_VERIFY2(seen_problem(line, window).isEmpty(), qPrintable(seen_problem(line, window)));
   // Under the list, clear of it.
