@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "lattice_user.hpp"
 #include "main/found_cell_lattice.hpp"
 #include "main/starting_cell.hpp"
 #include "mathhkl/crystal_systems.hpp"
@@ -19,21 +20,6 @@ namespace quarvel::gui {
 using toolkit::control;
 
 namespace {
-
-QRect in_window(const QWidget& w, const QWidget& window) {
-  return {w.mapTo(&window, QPoint(0, 0)), w.size()};
-}
-
-// Empty when `w` is shown whole inside the window with nothing over its centre; else what is
-// wrong.
-QString seen_problem(const QWidget& w, const QWidget& window) {
-  if (!w.isVisible()) return QStringLiteral("hidden");
-  if (!window.rect().contains(in_window(w, window))) return QStringLiteral("outside the window");
-  const QWidget* top = window.childAt(in_window(w, window).center());
-  if (top != &w && !w.isAncestorOf(top))
-    return QStringLiteral("covered by ") + (top ? top->objectName() : QStringLiteral("nothing"));
-  return {};
-}
 
 // Pixels of the window's picture inside `area` that differ from its most common colour there:
 // the drawn text.

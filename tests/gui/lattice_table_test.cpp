@@ -46,9 +46,6 @@ bool shows_its_start(const QLineEdit* field) {
          cursor.left() < field->fontMetrics().averageCharWidth() + 8;
 }
 
-constexpr control kCellFields[] = {control::Edit3, control::Edit4, control::Edit5,
-                                   control::Edit6, control::Edit7, control::Edit8};
-
 }  // namespace
 
 class lattice_table_test : public QObject {
@@ -77,8 +74,8 @@ void lattice_table_test::a_cell_put_into_the_fields_shows_its_first_digits() {
   QVERIFY(user.start());
   QTemporaryDir dir;
   if (source == QStringLiteral("use")) {
-    enter_ortho_cell(user, QStringLiteral("12.0"), QStringLiteral("7.81025"),
-                     QStringLiteral("17.5"));
+    user.enter_ortho_cell(QStringLiteral("12.0"), QStringLiteral("7.81025"),
+                          QStringLiteral("17.5"));
     p.lattice().lattice().show();
     QTableView* t = table(p);
     QVERIFY(t->model()->rowCount() > 0);
@@ -94,7 +91,7 @@ void lattice_table_test::a_cell_put_into_the_fields_shows_its_first_digits() {
     user.click(control::OpenLanfitfile1);
   }
   int wider = 0;  // fields whose text does not fit: which end shows is the question
-  for (control c : kCellFields) {
+  for (control c : toolkit::kCellFields) {
     const auto* field = user.find<QLineEdit>(c);
     QVERIFY2(shows_its_start(field), qPrintable(field->text()));
     if (field->fontMetrics().horizontalAdvance(field->text()) > field->contentsRect().width() - 4)
@@ -119,7 +116,7 @@ void lattice_table_test::cells_sort_by_size_and_equal_ones_keep_their_order() {
   window_driver user(p);
   QVERIFY(user.start());
   // Superlattices up to index 4 give edges from 5 to 28 Å: text order would differ.
-  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("8.6603"), QStringLiteral("7.0"));
+  user.enter_ortho_cell();
   user.type(control::Edit11, QStringLiteral("4"));
   p.lattice().lattice().show();
   QTableView* t = table(p);
@@ -159,7 +156,7 @@ void lattice_table_test::copy_gives_a_header_and_one_value_a_column() {
   program p;
   window_driver user(p);
   QVERIFY(user.start());
-  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("8.6603"), QStringLiteral("7.0"));
+  user.enter_ortho_cell();
   lattice_window& w = p.lattice().lattice();
   w.show();
   QTableView* t = table(p);
@@ -225,7 +222,7 @@ void lattice_table_test::the_chosen_filter_decides_the_format() {
   program p;
   window_driver user(p);
   QVERIFY(user.start());
-  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("8.6603"), QStringLiteral("7.0"));
+  user.enter_ortho_cell();
   lattice_window& w = p.lattice().lattice();
   w.show();
   QTableView* t = table(p);

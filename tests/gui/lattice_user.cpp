@@ -7,14 +7,6 @@
 
 namespace quarvel::gui {
 
-void enter_ortho_cell(window_driver& user, const QString& a, const QString& b, const QString& c) {
-  user.click(control::BitBtn2);
-  user.pick(control::ListBox3, kOrtho);
-  user.type(control::Edit3, a);
-  user.type(control::Edit4, b);
-  user.type(control::Edit5, c);
-}
-
 QTableView* table(program& p) {
   return p.window().findChild<QTableView*>(QStringLiteral("LatticeTable"));
 }
@@ -42,6 +34,28 @@ void answer_file_dialog(QTimer& user, const QString& path, const QString& filter
 std::string read_all(const QString& path) {
   std::ifstream in(path.toStdString(), std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+QRect in_window(const QWidget& w, const QWidget& window) {
+  return {w.mapTo(&window, QPoint(0, 0)), w.size()};
+}
+
+QString seen_problem(const QWidget& w, const QWidget& window) {
+  if (!w.isVisible()) return QStringLiteral("hidden");
+  if (!window.rect().contains(in_window(w, window))) return QStringLiteral("outside the window");
+  const QWidget* top = window.childAt(in_window(w, window).center());
+  if (top != &w && !w.isAncestorOf(top))
+    return QStringLiteral("covered by ") + (top ? top->objectName() : QStringLiteral("nothing"));
+  return {};
+}
+
+QString label_seen_problem(const QLabel& label) {
+  if (label.text().isEmpty()) return QStringLiteral("no text");
+  const QString problem = seen_problem(label, *label.window());
+  if (!problem.isEmpty()) return problem;
+  if (label.visibleRegion().boundingRect().height() < label.fontMetrics().height())
+    return QStringLiteral("less than a line shows");
+  return {};
 }
 
 }  // namespace quarvel::gui

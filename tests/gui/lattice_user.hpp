@@ -2,6 +2,7 @@
 // dialog, read a written file.
 #pragma once
 
+#include <QLabel>
 #include <QString>
 #include <QStringList>
 #include <QTableView>
@@ -10,15 +11,12 @@
 #include <vector>
 
 #include "lattice/types.hpp"
+#include "mathhkl/crystal_systems.hpp"
 #include "window_driver.hpp"
 
 namespace quarvel::gui {
 
-inline constexpr int kOrtho = 2;  // "Ortho." in the system list
-inline constexpr int kTetra = 1;  // "Tetra."
-
-// Keyboard, "Ortho." and the three edges as typed.
-void enter_ortho_cell(window_driver& user, const QString& a, const QString& b, const QString& c);
+inline constexpr int kTetra = mathhkl::keyboard_list_index(mathhkl::crystal_system::tetragonal);
 
 QTableView* table(program& p);
 // The shown text of a table column, top to bottom.
@@ -29,6 +27,14 @@ QStringList column(QTableView* t, int col);
 void answer_file_dialog(QTimer& user, const QString& path, const QString& filter = {});
 
 std::string read_all(const QString& path);
+
+// Where `w` stands in `window`'s coordinates.
+QRect in_window(const QWidget& w, const QWidget& window);
+// Empty when `w` is shown whole inside the window with nothing over its centre; else what is
+// wrong.
+QString seen_problem(const QWidget& w, const QWidget& window);
+// The same for a label, which must also show a text of at least one full line.
+QString label_seen_problem(const QLabel& label);
 
 }  // namespace quarvel::gui
 

@@ -53,9 +53,9 @@ QComboBox* centring_box(program& p) {
 void enter_triclinic_cell(window_driver& user, const QList<double>& parameters) {
   user.click(control::BitBtn2);
   user.pick(control::ListBox3, mathhkl::keyboard_list_index(mathhkl::crystal_system::triclinic));
-  const control fields[] = {control::Edit3, control::Edit4, control::Edit5,
-                            control::Edit6, control::Edit7, control::Edit8};
-  for (int k = 0; k < 6; ++k) user.type(fields[k], QString::number(parameters[k], 'f', 4));
+  for (std::size_t k = 0; k < 6; ++k)
+    user.type(toolkit::kCellFields[k],
+              QString::number(parameters[static_cast<qsizetype>(k)], 'f', 4));
 }
 
 // The cell spanned by three vectors given in Cartesian coordinates.
@@ -189,7 +189,7 @@ void lattice_window_test::the_lattice_button_is_clear_of_its_neighbours_and_open
   auto* button = p.window().findChild<QAbstractButton*>(QStringLiteral("LatticeButton"));
   QVERIFY(button);
   // It sits in the results panel, shown from the first search on.
-  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("6.0"), QStringLiteral("7.0"));
+  user.enter_ortho_cell(QStringLiteral("5.0"), QStringLiteral("6.0"), QStringLiteral("7.0"));
   user.click(control::BitBtn1);
   QTRY_VERIFY(button->isVisible());
   for (QObject* o : button->parent()->children()) {
@@ -205,7 +205,7 @@ void lattice_window_test::panel_follows_the_typed_cell_and_its_delta_limit() {
   program p;
   window_driver user(p);
   QVERIFY(user.start());
-  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("5.05"), QStringLiteral("7.0"));
+  user.enter_ortho_cell(QStringLiteral("5.0"), QStringLiteral("5.05"), QStringLiteral("7.0"));
   QTest::keyClick(&p.window(), Qt::Key_T, Qt::ControlModifier);
   QTRY_VERIFY(p.lattice().lattice().isVisible());
   QTableView* t = table(p);
@@ -233,7 +233,7 @@ void lattice_window_test::an_entry_becomes_the_starting_cell_and_runs() {
   program p;
   window_driver user(p);
   QVERIFY(user.start());
-  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("5.01"), QStringLiteral("7.0"));
+  user.enter_ortho_cell(QStringLiteral("5.0"), QStringLiteral("5.01"), QStringLiteral("7.0"));
   p.lattice().lattice().show();
   QTableView* t = table(p);
   const int row = static_cast<int>(column(t, 1).indexOf(QStringLiteral("tP")));
@@ -243,6 +243,10 @@ void lattice_window_test::an_entry_becomes_the_starting_cell_and_runs() {
   t->setCurrentIndex(t->model()->index(row, 0));
   QTest::keyClick(t, Qt::Key_Return);  // Enter on a row uses it
   QTRY_COMPARE(user.find<QListWidget>(control::ListBox3)->currentRow(), kTetra);
+  const QLabel* said = p.lattice().lattice().findChild<QLabel*>(QStringLiteral("LatticeMessage"));
+  QCOMPARE(said->text(),
+           QStringLiteral("The tP entry's cell is the starting cell: Run searches from it."));
+  QTRY_VERIFY2(label_seen_problem(*said).isEmpty(), qPrintable(label_seen_problem(*said)));
   QVERIFY(!user.find(control::Panel1)->isHidden());
   const double a = user.find<QLineEdit>(control::Edit3)->text().toDouble();
   QVERIFY2(a >= 5.0 && a <= 5.01, qPrintable(QString::number(a)));
@@ -363,17 +367,18 @@ void lattice_window_test::the_centring_goes_back_to_primitive_for_a_cell_file() 
   }
   QCOMPARE(centring->currentText(), letter);
   QVERIFY(table(p)->model()->rowCount() > 0);
-  const QString caption =
-      p.lattice().lattice().findChild<QLabel*>(QStringLiteral("LatticeCell"))->text();
+  const QLabel* shown = p.lattice().lattice().findChild<QLabel*>(QStringLiteral("LatticeCell"));
+  const QString caption = shown->text();
   QVERIFY2(caption.contains(QStringLiteral("-centred")) == (letter != QStringLiteral("P")),
            qPrintable(caption));
+  QTRY_VERIFY2(label_seen_problem(*shown).isEmpty(), qPrintable(label_seen_problem(*shown)));
 }
 
 void lattice_window_test::every_export_reads_back_and_a_failed_write_leaves_no_file() {
   program p;
   window_driver user(p);
   QVERIFY(user.start());
-  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("8.6603"), QStringLiteral("7.0"));
+  user.enter_ortho_cell();
   lattice_window& w = p.lattice().lattice();
   w.show();
   QTemporaryDir dir;
@@ -420,9 +425,9 @@ void lattice_window_test::every_export_reads_back_and_a_failed_write_leaves_no_f
   answer = dir.filePath(QStringLiteral("missing/table.csv"));
   w.export_table();
   QVERIFY(!QFile::exists(answer));
-  QVERIFY(w.findChild<QLabel*>(QStringLiteral("LatticeMessage"))
-              ->text()
-              .startsWith(QStringLiteral("Could not write")));
+  const QLabel* said = w.findChild<QLabel*>(QStringLiteral("LatticeMessage"));
+  QVERIFY(said->text().startsWith(QStringLiteral("Could not write")));
+  QTRY_VERIFY2(label_seen_problem(*said).isEmpty(), qPrintable(label_seen_problem(*said)));
   QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);  // no leftover temporary file
 }
 
@@ -430,7 +435,7 @@ void lattice_window_test::found_lines_are_explained_and_keep_their_text() {
   program p;
   window_driver user(p);
   QVERIFY(user.start());
-  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("8.6603"), QStringLiteral("7.0"));
+  user.enter_ortho_cell();
   user.click(control::BitBtn6);
   QTRY_VERIFY(user.lines(control::ListBox4).size() > 10);
   const QStringList before = user.lines(control::ListBox4);

@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   // The README's example: 4 × 8 × 5 Å, three lines of its 8 × 8 × 5 supercell, one impurity.
-  enter_ortho_cell(user, QStringLiteral("4.0"), QStringLiteral("8.0"), QStringLiteral("5.0"));
+  user.enter_ortho_cell(QStringLiteral("4.0"), QStringLiteral("8.0"), QStringLiteral("5.0"));
   user.type(toolkit::control::Edit11, QStringLiteral("2"));
   std::vector<test_line> lines =
       observed(line_positions({4, 8, 5, 90, 90, 90}, lattice::centring::P, 50), 0.004);

@@ -99,18 +99,16 @@ class pattern_window_test : public QObject {
 
  private:
   // Form1 with the cell typed, the lattice window shown and `path` opened from its File menu.
-  static lattice_window& open_lines(program& p, window_driver& user, const QString& path);
+  static lattice_window& open_lines(program& p, const QString& path);
 };
 
-lattice_window& pattern_window_test::open_lines(program& p, window_driver& user,
-                                                const QString& path) {
+lattice_window& pattern_window_test::open_lines(program& p, const QString& path) {
   lattice_window& w = p.lattice().lattice();
   w.show();
   if (!QTest::qWaitForWindowExposed(&w)) qWarning("the lattice window was not exposed");
   QTimer answer;
   answer_file_dialog(answer, path);
   w.findChild<QAction*>(QStringLiteral("OpenObservedLines"))->trigger();
-  Q_UNUSED(user);
   return w;
 }
 
@@ -118,13 +116,13 @@ void pattern_window_test::lines_add_sorted_columns_and_a_picture_on_the_2theta_s
   program p;
   window_driver user(p);
   QVERIFY(user.start());
-  enter_ortho_cell(user, QStringLiteral("4.0"), QStringLiteral("8.0"), QStringLiteral("5.0"));
+  user.enter_ortho_cell(QStringLiteral("4.0"), QStringLiteral("8.0"), QStringLiteral("5.0"));
   user.type(control::Edit11, QStringLiteral("2"));
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("super.txt"));
   const superstructure_pattern made = make_pattern();
   write_lines(path, made.lines);
-  lattice_window& w = open_lines(p, user, path);
+  lattice_window& w = open_lines(p, path);
   QTableView* t = table(p);
 
   // The four columns, with the figures sorted as numbers: 9.5 before 10 and 100.
@@ -133,6 +131,16 @@ void pattern_window_test::lines_add_sorted_columns_and_a_picture_on_the_2theta_s
   QCOMPARE(column_named(t, QStringLiteral("F(N)")), m + 1);
   QCOMPARE(column_named(t, QStringLiteral("Unindexed")), m + 2);
   QCOMPARE(column_named(t, QStringLiteral("Super")), m + 3);
+  // The list read is named where the conditions are, and each new column, scrolled to, shows
+  // whole in the table.
+  const QLabel* file = w.findChild<QLabel*>(QStringLiteral("ObservedLinesFile"));
+  QCOMPARE(file->text(), QStringLiteral("super.txt, %1 lines").arg(made.lines.size()));
+  QTRY_VERIFY2(label_seen_problem(*file).isEmpty(), qPrintable(label_seen_problem(*file)));
+  for (int col = m; col <= m + 3; ++col) {
+    const QModelIndex cell = t->model()->index(0, col);
+    t->scrollTo(cell);
+    QVERIFY2(t->viewport()->rect().contains(t->visualRect(cell)), qPrintable(QString::number(col)));
+  }
   for (int col : {m, m + 1}) {
     t->sortByColumn(col, Qt::DescendingOrder);
     const QStringList shown = column(t, col);
@@ -258,11 +266,11 @@ void pattern_window_test::a_bad_list_is_refused_with_the_readers_message() {
   program p;
   window_driver user(p);
   QVERIFY(user.start());
-  enter_ortho_cell(user, QStringLiteral("4.0"), QStringLiteral("8.0"), QStringLiteral("5.0"));
+  user.enter_ortho_cell(QStringLiteral("4.0"), QStringLiteral("8.0"), QStringLiteral("5.0"));
   QTemporaryDir dir;
   const QString good = dir.filePath(QStringLiteral("good.txt"));
   write_lines(good, observed(line_positions(kOrthoCell, lattice::centring::P, 50), 0.004));
-  lattice_window& w = open_lines(p, user, good);
+  lattice_window& w = open_lines(p, good);
   QTableView* t = table(p);
   const int columns = t->model()->columnCount();
   const QStringList before = column(t, columns - 4);
@@ -271,7 +279,7 @@ void pattern_window_test::a_bad_list_is_refused_with_the_readers_message() {
 
   const QString bad = dir.filePath(QStringLiteral("bad.txt"));
   std::ofstream(bad.toStdString(), std::ios::binary) << content.toStdString();
-  open_lines(p, user, bad);
+  open_lines(p, bad);
   auto* said = w.findChild<QLabel*>(QStringLiteral("LatticeMessage"));
   QCOMPARE(said->text(), message);
   QVERIFY(said->isVisible());
@@ -287,12 +295,12 @@ void pattern_window_test::refine_shows_esds_and_use_takes_the_refined_cell() {
   window_driver user(p);
   QVERIFY(user.start());
   // Typed 5 × 5 × 7; the lines are of 5.0013 × 5.0013 × 7.0009, within the tolerance of it.
-  enter_ortho_cell(user, QStringLiteral("5.0"), QStringLiteral("5.0"), QStringLiteral("7.0"));
+  user.enter_ortho_cell(QStringLiteral("5.0"), QStringLiteral("5.0"), QStringLiteral("7.0"));
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("tetragonal.txt"));
   const lattice::cell truth{5.0013, 5.0013, 7.0009, 90, 90, 90};
   write_lines(path, observed(line_positions(truth, lattice::centring::P, 55), 0.003));
-  lattice_window& w = open_lines(p, user, path);
+  lattice_window& w = open_lines(p, path);
   QTableView* t = table(p);
   const int tp = row_of(t, QStringLiteral("1"), QStringLiteral("tP"));
   QVERIFY(tp >= 0);
@@ -329,7 +337,7 @@ void pattern_window_test::a_d_list_weighs_as_its_2theta_list_with_the_wavelength
   program p;
   window_driver user(p);
   QVERIFY(user.start());
-  enter_ortho_cell(user, QStringLiteral("4.0"), QStringLiteral("8.0"), QStringLiteral("5.0"));
+  user.enter_ortho_cell(QStringLiteral("4.0"), QStringLiteral("8.0"), QStringLiteral("5.0"));
   QTemporaryDir dir;
   const std::vector<test_line> lines =
       observed(line_positions(kOrthoCell, lattice::centring::P, 50), 0.004);
@@ -342,7 +350,7 @@ void pattern_window_test::a_d_list_weighs_as_its_2theta_list_with_the_wavelength
     for (const test_line& l : lines)
       out << 1.540598 / (2 * std::sin(l.two_theta / 2 * M_PI / 180)) << ' ' << l.intensity << '\n';
   }
-  lattice_window& w = open_lines(p, user, two_theta_file);
+  lattice_window& w = open_lines(p, two_theta_file);
   QTableView* t = table(p);
   const int m = column_named(t, QStringLiteral("M(N)"));
   QVERIFY(m > 0);
@@ -352,7 +360,7 @@ void pattern_window_test::a_d_list_weighs_as_its_2theta_list_with_the_wavelength
   QVERIFY(unit && unit->isVisible());
   QTRY_COMPARE(unit->visibleRegion().boundingRect(), unit->rect());
   unit->setCurrentIndex(unit->findText(QStringLiteral("d (Å)")));
-  open_lines(p, user, d_file);
+  open_lines(p, d_file);
   auto* said = w.findChild<QLabel*>(QStringLiteral("LatticeMessage"));
   QCOMPARE(said->text(),
            QStringLiteral("Read %1 observed lines from lines-d.txt").arg(lines.size()));
@@ -364,6 +372,7 @@ void pattern_window_test::a_d_list_weighs_as_its_2theta_list_with_the_wavelength
   wavelength->setValue(4.0);
   QVERIFY2(said->text().contains(QStringLiteral("is below half the wavelength: no reflection")),
            qPrintable(said->text()));
+  QTRY_VERIFY2(label_seen_problem(*said).isEmpty(), qPrintable(label_seen_problem(*said)));
   QCOMPARE(wavelength->value(), 1.540598);
   QCOMPARE(unit->currentText(), QStringLiteral("d (Å)"));
   QCOMPARE(column(t, m), from_two_theta);

@@ -7,6 +7,7 @@
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -105,6 +106,9 @@ void solutions_window_test::groups_follow_the_conditions_and_sort_by_figure_of_m
   // So does a δ limit below the 0.4° between them.
   w.findChild<QDoubleSpinBox*>(QStringLiteral("CompareDelta"))->setValue(0.3);
   QCOMPARE(heads(tree).size(), 3);
+  const QLabel* said = w.findChild<QLabel*>(QStringLiteral("CompareMessage"));
+  QCOMPARE(said->text(), QStringLiteral("3 solutions in 3 groups"));
+  QTRY_VERIFY2(label_seen_problem(*said).isEmpty(), qPrintable(label_seen_problem(*said)));
 }
 
 void solutions_window_test::a_double_clicked_solution_is_selected_in_the_crysfire_list() {
@@ -128,10 +132,15 @@ void solutions_window_test::a_double_clicked_solution_is_selected_in_the_crysfir
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(list->currentRow(), number);
     QVERIFY(list->visualItemRect(list->item(number)).intersects(list->viewport()->rect()));
+    const QLabel* said =
+        p.lattice().solutions().findChild<QLabel*>(QStringLiteral("CompareMessage"));
+    QCOMPARE(said->text(),
+             QStringLiteral("Solution %1 is selected in the Crysfire list.").arg(number));
+    QTRY_VERIFY2(label_seen_problem(*said).isEmpty(), qPrintable(label_seen_problem(*said)));
     // The lattice window reads the solution now current, as Run does.
-    QVERIFY(lattice.findChild<QLabel*>(QStringLiteral("LatticeCell"))
-                ->text()
-                .startsWith(QStringLiteral("Cell (Crysfire solution %1)").arg(number)));
+    const QLabel* caption = lattice.findChild<QLabel*>(QStringLiteral("LatticeCell"));
+    QVERIFY(caption->text().startsWith(QStringLiteral("Cell (Crysfire solution %1)").arg(number)));
+    QTRY_VERIFY2(label_seen_problem(*caption).isEmpty(), qPrintable(label_seen_problem(*caption)));
   }
 }
 
@@ -157,10 +166,11 @@ void solutions_window_test::observed_lines_add_their_columns_and_sort_the_groups
 
   solutions_window& w = p.lattice().solutions();
   QCOMPARE(tree->columnCount(), plain_columns + 4);
-  QTRY_VERIFY(w.findChild<QLabel*>(QStringLiteral("CompareMessage"))
-                  ->text()
-                  .endsWith(QStringLiteral("weighed against %1 observed lines")
+  const QLabel* said = w.findChild<QLabel*>(QStringLiteral("CompareMessage"));
+  QTRY_VERIFY(
+      said->text().endsWith(QStringLiteral("weighed against %1 observed lines")
                                 .arg(line_positions(first, lattice::centring::P, 50).size())));
+  QTRY_VERIFY2(label_seen_problem(*said).isEmpty(), qPrintable(label_seen_problem(*said)));
   std::map<QString, int> column_of;
   for (int k = 0; k < tree->columnCount(); ++k) column_of[tree->headerItem()->text(k)] = k;
   for (const char* name : {"M(N)", "F(N) (|Δ2θ|, Nposs)", "Unindexed", "Super"})
@@ -180,6 +190,14 @@ void solutions_window_test::observed_lines_add_their_columns_and_sort_the_groups
   for (const auto& [number, item] : item_of) {
     QVERIFY2(item->text(m).startsWith(QStringLiteral("M")), qPrintable(item->text(m)));
     QVERIFY(tree->header()->sectionSize(m) >= tree->fontMetrics().horizontalAdvance(item->text(m)));
+    // Scrolled to, the figure stands whole inside the tree's viewport.
+    tree->scrollToItem(item);
+    tree->horizontalScrollBar()->setValue(tree->header()->sectionPosition(m));
+    const QRect shown = tree->visualItemRect(item);
+    const int left = tree->header()->sectionViewportPosition(m);
+    QVERIFY(left >= 0 && left + tree->fontMetrics().horizontalAdvance(item->text(m)) <=
+                             tree->viewport()->width());
+    QVERIFY(shown.top() >= 0 && shown.bottom() <= tree->viewport()->height());
   }
   QCOMPARE(item_of[1]->text(unindexed), QStringLiteral("0/0"));
   QVERIFY(item_of[2]->text(unindexed) != QStringLiteral("0/0"));

@@ -64,11 +64,15 @@ void window_driver::toggle_check(control list, int row) {
 }
 
 void window_driver::enter_ortho_cell() {
+  enter_ortho_cell(QStringLiteral("5.0"), QStringLiteral("8.6603"), QStringLiteral("7.0"));
+}
+
+void window_driver::enter_ortho_cell(const QString& a, const QString& b, const QString& c) {
   click(control::BitBtn2);
   pick(control::ListBox3, mathhkl::keyboard_list_index(mathhkl::crystal_system::orthorhombic));
-  type(control::Edit3, QStringLiteral("5.0"));
-  type(control::Edit4, QStringLiteral("8.6603"));
-  type(control::Edit5, QStringLiteral("7.0"));
+  type(control::Edit3, a);
+  type(control::Edit4, b);
+  type(control::Edit5, c);
 }
 
 }  // namespace quarvel::gui

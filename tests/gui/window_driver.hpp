@@ -32,6 +32,8 @@ class window_driver : public box_answerer {
   void toggle_check(control list, int row);       // pick the line, then the space bar
   // Keyboard, "Ortho." and the edges 5.0, 8.6603, 7.0: a hexagonal lattice's C-centred cell.
   void enter_ortho_cell();
+  // The same with the three edges as typed.
+  void enter_ortho_cell(const QString& a, const QString& b, const QString& c);
 
  private:
   void wait_until_active() const;
