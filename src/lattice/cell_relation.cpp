@@ -117,8 +117,8 @@ cell_relation finer_relation(const imat3& rows) {
   return r;
 }
 
-std::string cell_relation::verdict() const {
-  const std::string times = "\xc3\x97" + std::to_string(index);  // ×
+std::string cell_relation::verdict(std::string_view times_sign) const {
+  const std::string times = std::string(times_sign) + std::to_string(index);
   switch (kind) {
     case relation_kind::same_lattice:
       if (centred == centring::P) return "same lattice";

@@ -28,8 +28,8 @@ struct cell_relation {
   bool reverse = false;            // R centring in the reverse setting
 
   // "same lattice", "same lattice, C-centred cell", "superlattice ×2", "sublattice ×2",
-  // "another lattice".
-  std::string verdict() const;
+  // "another lattice"; `times` in place of "×" where only ASCII may stand.
+  std::string verdict(std::string_view times = "\xc3\x97") const;
   // The JSON verdict: "same lattice", "superlattice", "sublattice" or "another lattice".
   std::string_view kind_name() const;
   // The centring letter, or nothing for a primitive cell.

@@ -10,6 +10,8 @@
 
 namespace lattice {
 
+namespace {
+
 // The mean of Rᵀ G R over the group (its Reynolds average) is a metric every rotation of the
 // group keeps, and G itself when G already has the symmetry: the symmetry-constrained ("ideal")
 // cell. cctbx symmetrises a cell the same way (Sauter, Grosse-Kunstleve & Adams 2004, J. Appl.
@@ -24,8 +26,6 @@ dmat3 averaged_metric(const dmat3& g, const std::vector<imat3>& rotations) {
   for (double& x : sum) x /= static_cast<double>(rotations.size());
   return sum;
 }
-
-namespace {
 
 std::optional<metric_subgroup> classified(const dmat3& g, const dmat3& g_inv,
                                           std::vector<imat3> rotations) {

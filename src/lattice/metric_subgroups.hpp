@@ -24,9 +24,6 @@ std::vector<metric_subgroup> metric_subgroups(const dmat3& g, const std::vector<
 // ranks them), then the smaller δ.
 std::tuple<int, int, double> symmetry_rank(bravais_type t, double delta);
 
-// The metric averaged over the rotations: (1/n) Σ Rᵀ G R, the nearest metric they keep.
-dmat3 averaged_metric(const dmat3& g, const std::vector<imat3>& rotations);
-
 // The highest entry alone (the lattice's own Bravais type), without enumerating the others.
 metric_subgroup lattice_holohedry(const dmat3& g, const std::vector<imat3>& rotations);
 

@@ -104,11 +104,15 @@ std::pair<long long, long long> determinant(const rational_matrix& m) {
   return {narrowed(n / a), narrowed(d / a)};
 }
 
+namespace {
+
 std::string fraction_text(long long num, long long den) {
   long long g = std::gcd(num, den);
   if (g > 1) num /= g, den /= g;
   return den == 1 ? std::to_string(num) : std::to_string(num) + "/" + std::to_string(den);
 }
+
+}  // namespace
 
 std::string change_of_basis_text(const rational_matrix& m) {
   static constexpr char kAxes[] = {'a', 'b', 'c'};

@@ -30,6 +30,5 @@ std::pair<long long, long long> determinant(const rational_matrix& m);
 
 // International Tables notation of the rows: "a+b,-a+b,c", "1/2*a+1/2*b,-1/2*a+1/2*b,c".
 std::string change_of_basis_text(const rational_matrix& m);
-std::string fraction_text(long long num, long long den);
 
 }  // namespace lattice

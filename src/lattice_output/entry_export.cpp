@@ -85,6 +85,8 @@ std::string entries_csv(const std::vector<lattice_entry>& entries) {
   return out;
 }
 
+namespace {
+
 std::vector<std::string> entry_value_names() {
   std::vector<std::string> out;
   const std::vector<std::string> names = entry_column_names();
@@ -113,6 +115,8 @@ std::vector<std::string> entry_values(const lattice_entry& e) {
   return out;
 }
 
+}  // namespace
+
 std::string entries_tsv(const std::vector<const lattice_entry*>& entries) {
   std::string out = tab_separated(entry_value_names());
   for (const lattice_entry* e : entries) out += tab_separated(entry_values(*e));
@@ -122,9 +126,7 @@ std::string entries_tsv(const std::vector<const lattice_entry*>& entries) {
 std::string entry_cif(const lattice_entry& e, const cell& input) {
   std::string out = "data_lattice\n";
   // CIF 1.1 allows ASCII only, so "superlattice ×2" is written with an x.
-  std::string verdict = e.relation.verdict();
-  if (const size_t times = verdict.find("×"); times != std::string::npos)
-    verdict.replace(times, std::string("×").size(), "x");
+  const std::string verdict = e.relation.verdict("x");
   if (e.relation.kind == relation_kind::superlattice)
     out +=
         "# The conventional cell of a superlattice of the input cell's lattice (its symmetry\n"

@@ -15,12 +15,9 @@ std::vector<std::string> entry_columns(const lattice_entry& e);
 
 // RFC 4180 CSV: the header and one row per entry, lines ended by CR LF.
 std::string entries_csv(const std::vector<lattice_entry>& entries);
-// The same columns with one value each: the cell's and the ideal cell's six parameters and the
-// two deviations in columns of their own, so that a spreadsheet paste lines up.
-std::vector<std::string> entry_value_names();
-std::vector<std::string> entry_values(const lattice_entry& e);
-
-// Tab-separated, entry_value_names as the header, then one line per entry; for the clipboard.
+// Tab-separated, for the clipboard: the same columns with one value each (the cell's and the
+// ideal cell's six parameters and the two deviations in columns of their own, so that a
+// spreadsheet paste lines up), a header, then one line per entry.
 std::string entries_tsv(const std::vector<const lattice_entry*>& entries);
 
 // A CIF 1.1 block: the symmetry-constrained (ideal) cell in the _cell_* items, the crystal

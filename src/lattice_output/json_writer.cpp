@@ -7,6 +7,8 @@
 
 namespace lattice {
 
+namespace {
+
 std::string json_escaped(std::string_view text) {
   std::string out = "\"";
   for (unsigned char ch : text) {
@@ -38,6 +40,8 @@ std::string json_escaped(std::string_view text) {
   }
   return out + "\"";
 }
+
+}  // namespace
 
 void json_writer::separate() {
   if (after_key_) {

@@ -45,8 +45,6 @@ class json_writer {
   bool after_key_ = false;
 };
 
-std::string json_escaped(std::string_view text);
-
 // Members a caller adds to a document's objects with the same writer: `item` inside the i-th
 // object of its listed array (the analysis's lattices, a comparison's solutions), `top` at the
 // end of the top-level object. Either may be empty.
