@@ -3,12 +3,8 @@
 #include <iostream>
 
 #include "lattice_batch.hpp"
-#include "lattice_lines.hpp"
 #include "lattice_options.hpp"
-#include "lattice_output/analysis_output.hpp"
-#include "lattice_output/solution_groups_output.hpp"
-#include "platform/error.hpp"
-#include "summary_lattice/summary_comparison.hpp"
+#include "lattice_run.hpp"
 
 int main(int argc, char** argv) {
   using namespace quarvel::cli;
@@ -27,22 +23,6 @@ int main(int argc, char** argv) {
     std::cout << "quarvel-lattice " QUARVEL_VERSION "\n";
     return 0;
   }
-  if (!c.lines.file.empty()) return run_with_lines(c, std::cout, std::cerr);
-  if (!c.sum_file.empty()) {
-    try {
-      const lattice::solution_comparison compared =
-          quarvel::compare_usable_summary(c.sum_file, c.comparison());
-      std::cout << (c.json ? lattice::comparison_json(compared) + "\n"
-                           : lattice::comparison_text(compared));
-    } catch (const quarvel::no_solutions_error& e) {
-      std::cerr << "quarvel-lattice: " << e.what() << '\n';
-      return 1;
-    } catch (const platform::error& e) {
-      std::cerr << "quarvel-lattice: " << c.sum_file << ": " << e.what() << '\n';
-      return 4;
-    }
-    return 0;
-  }
   if (!c.batch_file.empty()) {
     std::ifstream in(c.batch_file);
     if (!in) {
@@ -54,15 +34,5 @@ int main(int argc, char** argv) {
     std::cerr << out.errors;
     return out.failed ? 1 : 0;
   }
-  try {
-    lattice::analysis a = lattice::analyse(*c.cell, c.analysis);
-    std::optional<lattice::basis_verdict> verdict;
-    if (c.basis) verdict = lattice::judge_basis(*c.cell, c.analysis, *c.basis);
-    const lattice::basis_verdict* v = verdict ? &*verdict : nullptr;
-    std::cout << (c.json ? lattice::analysis_json(a, v) + "\n" : lattice::analysis_text(a, v));
-  } catch (const lattice::lattice_error& e) {
-    std::cerr << "quarvel-lattice: " << e.what() << '\n';
-    return 1;
-  }
-  return 0;
+  return run_cell_or_sum(c, std::cout, std::cerr);
 }

@@ -63,9 +63,10 @@ void lattice_window::weigh_lines() {
   a.centring_type = analysed_centring_;
   a.lattices = model_->entries();
   try {
-    model_->set_evidence(pattern::weigh_analysis(a, observed_.lines(), {observed_.options()}));
     input_lines_ =
         pattern::index_pattern(observed_.lines(), a.input, a.centring_type, observed_.options());
+    model_->set_evidence(
+        pattern::weigh_analysis(a, observed_.lines(), {observed_.options()}, *input_lines_));
   } catch (const pattern::pattern_error& e) {
     model_->set_evidence({});
     picture_->clear();

@@ -57,7 +57,14 @@ cell_evidence weigh(const std::vector<observed_line>& lines, const cell_to_weigh
 std::vector<cell_evidence> weigh_analysis(const lattice::analysis& a,
                                           const std::vector<observed_line>& lines,
                                           const evidence_options& options) {
-  const indexed_pattern input = index_pattern(lines, a.input, a.centring_type, options.indexing);
+  return weigh_analysis(a, lines, options,
+                        index_pattern(lines, a.input, a.centring_type, options.indexing));
+}
+
+std::vector<cell_evidence> weigh_analysis(const lattice::analysis& a,
+                                          const std::vector<observed_line>& lines,
+                                          const evidence_options& options,
+                                          const indexed_pattern& input) {
   std::vector<cell_evidence> out;
   for (const lattice::lattice_entry& e : a.lattices)
     out.push_back(weigh(lines, entry_to_weigh(e, input), options));

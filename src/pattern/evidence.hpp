@@ -67,6 +67,12 @@ cell_evidence weigh(const std::vector<observed_line>& lines, const cell_to_weigh
 std::vector<cell_evidence> weigh_analysis(const lattice::analysis& a,
                                           const std::vector<observed_line>& lines,
                                           const evidence_options& options);
+// The same with the input cell's lines already indexed (index_pattern of a.input with its
+// centring), for a caller that keeps them.
+std::vector<cell_evidence> weigh_analysis(const lattice::analysis& a,
+                                          const std::vector<observed_line>& lines,
+                                          const evidence_options& options,
+                                          const indexed_pattern& input);
 
 // Every solution of the comparison, in its order, as given (primitive); a member that is a
 // superlattice of its group's head is compared with the head. No refinement: a summary's cells

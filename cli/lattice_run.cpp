@@ -1,5 +1,6 @@
-// The line list read first, so that a bad list is refused before any analysis is printed.
-#include "lattice_lines.hpp"
+// The line list, when there is one, read first, so that a bad list is refused before any
+// analysis is printed.
+#include "lattice_run.hpp"
 
 #include <fstream>
 #include <iterator>
@@ -32,12 +33,14 @@ std::vector<double> deltas_of(const std::vector<pattern::evidence_row>& rows) {
 }
 
 std::string cell_output(const lattice_command& c,
-                        const std::vector<pattern::observed_line>& lines) {
-  const pattern::evidence_options& options = c.lines.evidence;
+                        const std::vector<pattern::observed_line>* observed) {
   const lattice::analysis a = lattice::analyse(*c.cell, c.analysis);
   std::optional<lattice::basis_verdict> verdict;
   if (c.basis) verdict = lattice::judge_basis(*c.cell, c.analysis, *c.basis);
   const lattice::basis_verdict* v = verdict ? &*verdict : nullptr;
+  if (!observed) return c.json ? lattice::analysis_json(a, v) + "\n" : lattice::analysis_text(a, v);
+  const std::vector<pattern::observed_line>& lines = *observed;
+  const pattern::evidence_options& options = c.lines.evidence;
   const std::vector<pattern::cell_evidence> evidence = pattern::weigh_analysis(a, lines, options);
   if (c.json) return lattice::analysis_json(a, v, additions(evidence, lines, options)) + "\n";
   std::vector<pattern::evidence_row> rows;
@@ -61,9 +64,13 @@ std::string standing(const lattice::solution_comparison& compared, int number) {
   return "";
 }
 
-std::string sum_output(const lattice_command& c, const std::vector<pattern::observed_line>& lines) {
-  const pattern::evidence_options& options = c.lines.evidence;
+std::string sum_output(const lattice_command& c,
+                       const std::vector<pattern::observed_line>* observed) {
   const lattice::solution_comparison compared = compare_usable_summary(c.sum_file, c.comparison());
+  if (!observed)
+    return c.json ? lattice::comparison_json(compared) + "\n" : lattice::comparison_text(compared);
+  const std::vector<pattern::observed_line>& lines = *observed;
+  const pattern::evidence_options& options = c.lines.evidence;
   const std::vector<pattern::cell_evidence> evidence =
       pattern::weigh_solutions(compared, lines, options);
   if (c.json) return lattice::comparison_json(compared, additions(evidence, lines, options)) + "\n";
@@ -80,29 +87,32 @@ std::string sum_output(const lattice_command& c, const std::vector<pattern::obse
 
 }  // namespace
 
-int run_with_lines(const lattice_command& c, std::ostream& out, std::ostream& err) {
-  std::ifstream in(c.lines.file, std::ios::binary);
-  if (!in) {
-    err << "quarvel-lattice: cannot read '" << c.lines.file << "'\n";
-    return 4;
-  }
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  try {
-    const std::vector<pattern::observed_line> lines =
-        pattern::read_observed_lines(text, c.lines.unit, c.lines.evidence.indexing.wavelength);
-    if (!c.sum_file.empty()) {
-      try {
-        out << sum_output(c, lines);
-      } catch (const no_solutions_error& e) {
-        err << "quarvel-lattice: " << e.what() << '\n';
-        return 1;
-      } catch (const platform::error& e) {
-        err << "quarvel-lattice: " << c.sum_file << ": " << e.what() << '\n';
-        return 4;
-      }
-      return 0;
+int run_cell_or_sum(const lattice_command& c, std::ostream& out, std::ostream& err) {
+  std::optional<std::vector<pattern::observed_line>> lines;
+  if (!c.lines.file.empty()) {
+    std::ifstream in(c.lines.file, std::ios::binary);
+    if (!in) {
+      err << "quarvel-lattice: cannot read '" << c.lines.file << "'\n";
+      return 4;
     }
-    out << cell_output(c, lines);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    try {
+      lines =
+          pattern::read_observed_lines(text, c.lines.unit, c.lines.evidence.indexing.wavelength);
+    } catch (const pattern::pattern_error& e) {
+      err << "quarvel-lattice: " << c.lines.file << ": " << e.what() << '\n';
+      return 1;
+    }
+  }
+  const std::vector<pattern::observed_line>* observed = lines ? &*lines : nullptr;
+  try {
+    out << (c.sum_file.empty() ? cell_output(c, observed) : sum_output(c, observed));
+  } catch (const no_solutions_error& e) {
+    err << "quarvel-lattice: " << e.what() << '\n';
+    return 1;
+  } catch (const platform::error& e) {
+    err << "quarvel-lattice: " << c.sum_file << ": " << e.what() << '\n';
+    return 4;
   } catch (const pattern::pattern_error& e) {
     err << "quarvel-lattice: " << c.lines.file << ": " << e.what() << '\n';
     return 1;
