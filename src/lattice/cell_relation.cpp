@@ -35,12 +35,6 @@ const std::vector<standard_centring>& standard_centrings() {
   return table;
 }
 
-const translations& points_of(centring c) {
-  for (const standard_centring& s : standard_centrings())
-    if (s.type == c && !s.reverse) return s.points;
-  return standard_centrings().front().points;
-}
-
 int modulo(long long x, long long m) {
   return static_cast<int>(((x % m) + m) % m);
 }
@@ -78,8 +72,14 @@ bool is_lattice_vector(const ivec3& t, const imat3& rows) {
 
 }  // namespace
 
+const std::vector<ivec3>& centring_translations(centring c) {
+  for (const standard_centring& s : standard_centrings())
+    if (s.type == c && !s.reverse) return s.points;
+  return standard_centrings().front().points;
+}
+
 int centring_multiplicity(centring c) {
-  return static_cast<int>(points_of(c).size()) + 1;
+  return static_cast<int>(centring_translations(c).size()) + 1;
 }
 
 cell_relation relation_of(const imat3& rows, centring cell_centring) {
@@ -91,7 +91,7 @@ cell_relation relation_of(const imat3& rows, centring cell_centring) {
     throw lattice_error("the cell's axes are too long to carry exactly");
   const long long det = static_cast<long long>(wide_det);
   if (det == 0) throw lattice_error("the cell's axes are coplanar: their determinant is 0");
-  for (const ivec3& t : points_of(cell_centring))
+  for (const ivec3& t : centring_translations(cell_centring))
     if (!is_lattice_vector(t, rows))
       throw lattice_error("the centred cell's lattice points are not all vectors of the lattice");
   const long long points = det < 0 ? -det : det;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "lattice/matrix3.hpp"
 #include "lattice/types.hpp"
@@ -54,5 +55,8 @@ cell_relation finer_relation(const imat3& rows);
 
 // The number of lattice points in a cell with this centring: 1, 2, 3 or 4.
 int centring_multiplicity(centring c);
+
+// The centring's translations in twelfths of the cell's axes, the origin left out; R obverse.
+const std::vector<ivec3>& centring_translations(centring c);
 
 }  // namespace lattice

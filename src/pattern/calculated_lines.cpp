@@ -4,16 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lattice/cell_relation.hpp"
 #include "lattice/metric.hpp"
 #include "pattern/observed_lines.hpp"
 
 namespace pattern {
 
 namespace {
-
-int positive_mod(int x, int n) {
-  return ((x % n) + n) % n;
-}
 
 // Friedel pairs give the same Q: keep the reflection whose first nonzero index is positive.
 bool first_half(const lattice::ivec3& h) {
@@ -24,25 +21,12 @@ bool first_half(const lattice::ivec3& h) {
 
 }  // namespace
 
+// A reflection survives when every centring translation t gives a whole phase h·t: C keeps
+// h + k even, I h + k + l even, R obverse −h + k + l a multiple of 3, and so on.
 bool centring_allows(lattice::centring c, const lattice::ivec3& hkl) {
-  const auto [h, k, l] = hkl;
-  switch (c) {
-    case lattice::centring::P:
-      return true;
-    case lattice::centring::A:
-      return positive_mod(k + l, 2) == 0;
-    case lattice::centring::B:
-      return positive_mod(h + l, 2) == 0;
-    case lattice::centring::C:
-      return positive_mod(h + k, 2) == 0;
-    case lattice::centring::I:
-      return positive_mod(h + k + l, 2) == 0;
-    case lattice::centring::F:
-      return positive_mod(h + k, 2) == 0 && positive_mod(k + l, 2) == 0;
-    case lattice::centring::R:
-      return positive_mod(-h + k + l, 3) == 0;
-  }
-  return false;
+  for (const lattice::ivec3& t : lattice::centring_translations(c))
+    if ((hkl[0] * t[0] + hkl[1] * t[1] + hkl[2] * t[2]) % 12 != 0) return false;
+  return true;
 }
 
 std::vector<calculated_line> calculated_lines(const lattice::cell& c, lattice::centring centred,
