@@ -34,7 +34,7 @@ std::vector<hidden_subgroup> hidden_subgroups(const analysis& a) {
   if (larger <= a.delta_limit) return hidden;
   const analysis wide = subgroups_at(a, larger);
   for (const lattice_entry& e : wide.lattices)
-    if (e.index == 1 && !listed_in(a.lattices, e)) hidden.push_back({e, larger});
+    if (!listed_in(a.lattices, e)) hidden.push_back({e, larger});  // all of index 1
   if (hidden.empty()) return hidden;
   // Each two-fold of the larger group is a monoclinic entry of its own, so the entries' δ above
   // the limit are all the steps there are.
